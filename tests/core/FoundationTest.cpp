@@ -4,6 +4,8 @@
 #include "config/MachineTypeTable.h"
 #include "model/Conversions.h"
 #include "model/CycleStarts.h"
+#include "model/DurationText.h"
+#include "model/WashDataSize.h"
 #include "model/WashData.h"
 
 using namespace korvanta;
@@ -116,4 +118,14 @@ TEST(WashDataModel, SnapshotIgnoresTime) {
     data = snapshot;
     data.Erase(1);
     EXPECT_TRUE(ChangedSinceSnapshot(snapshot, data));
+}
+
+TEST(StatusBarRules, DurationTextAndFileSize) {
+    const struct { uint32_t s; const char *text; } cases[] = {
+        {0, "0:00"}, {125, "2:05"}, {3600, "60:00"}, {3659, "60:59"}, {3660, "1h01"}, {36000, "10h00"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(DurationText(c.s), c.text);
+    EXPECT_EQ(WashDataFileSize(MakeData(2, 0)), 101u);
+    EXPECT_EQ(WashDataFileSize(MakeData(1, 1)), 85u);
 }
