@@ -64,7 +64,7 @@ public:
             return std::nullopt;
         return image_[pos_++];
     }
-    // The next n bytes, or none (and nothing consumed... the file simply ends) when fewer remain.
+    // The next n bytes; none when fewer remain, and then the image counts as read to its end.
     const uint8_t *Take(std::size_t n) {
         if (image_.size() - pos_ < n) {
             pos_ = image_.size();
