@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+
+#include "config/MachineConfig.h"
+#include "estimate/InletWater.h"
+#include "estimate/LevelVolumes.h"
+#include "estimate/TubState.h"
+#include "model/WashRecord.h"
+
+namespace korvanta {
+
+// What the rules of the steps read from the configured machine; built once per estimate.
+struct EstimateContext {
+    explicit EstimateContext(const MachineConfig &config);
+
+    LevelVolumes volumes;
+    InletSupply supply;
+    int64_t heatWatts = 0;        // W, 0 = no heat source
+    int64_t spinDeceleration = 1; // rpm per second, coast-down after a spin
+    bool compartmentMachine = false;
+};
+
+// One rule per step type: each reads the step's codes, updates the tub and returns the step's
+// duration in seconds. The caller clears tub.notReached before each step.
+int64_t FillStepSeconds(const WashRecord &step, TubState &tub, const EstimateContext &ctx);
+int64_t WashStepSeconds(const WashRecord &step, TubState &tub, const EstimateContext &ctx);
+int64_t SupplyStepSeconds(const WashRecord &step, TubState &tub, const EstimateContext &ctx);
+// A drain right before a spin leaves the water to the spin, which empties the tub.
+int64_t DrainStepSeconds(TubState &tub, bool nextIsSpin);
+int64_t SpinStepSeconds(const WashRecord &step, TubState &tub, const EstimateContext &ctx,
+                        bool previousIsSpin, bool nextIsSpin);
+int64_t SoakStepSeconds(const WashRecord &step, TubState &tub, const EstimateContext &ctx);
+int64_t AuxStepSeconds(const WashRecord &step);
+int64_t HeatStepSeconds(const WashRecord &step, TubState &tub, const EstimateContext &ctx);
+
+constexpr int kCooldownWashMode = 5; // counts hours and minutes, cools with cold water
+constexpr int kDrainWashMode = 7;    // empties the tub, never heats
+
+} // namespace korvanta
