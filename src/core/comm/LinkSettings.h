@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+
+namespace korvanta {
+
+// One way of using the serial port: line settings, control lines and read/write time-outs.
+// Read time-outs follow the classic serial driver rules: a read of n bytes returns as soon as
+// n bytes arrived, else when the total time-out (perByte x n + constant, from the start of the
+// read) has passed, or when after at least one byte no further byte came within the interval.
+struct LinkSettings {
+    int baud;                // bits per second; always 8 data bits, no parity, 1 stop bit
+    const char *lineText;    // the line settings in device-control text form
+    int readIntervalMs;      // largest gap between two received bytes
+    int readTotalPerByteMs;  // total read time-out, per byte requested
+    int readTotalConstantMs; // total read time-out, constant part
+    int writeTotalPerByteMs; // total write time-out, per byte
+    int writeTotalConstantMs;
+    int queueBytes; // driver receive and transmit queue sizes
+    bool rtsOn;     // RTS line after opening
+    bool dtrOn;     // DTR line after opening
+};
+
+// The machine's front-panel connector.
+constexpr LinkSettings FrontPanelLink{38400, "38400,N,8,1", 50, 0, 150, 10, 10, 512, true, false};
+// The RS-485 network of several addressed machines.
+constexpr LinkSettings NetworkLink{9600, "9600,N,8,1", 20, 1, 20, 1, 1, 512, true, true};
+
+// Read total constant while waiting for board information or probing a port.
+constexpr int kSlowReplyReadTotalMs = 500;
+// Pause after opening a port to probe it, before the first frame.
+constexpr int kProbeSettleMs = 50;
+
+// Total time-out of a read of count bytes under these settings.
+inline int ReadTotalTimeoutMs(const LinkSettings &link, int constantMs, std::size_t count) {
+    return link.readTotalPerByteMs * static_cast<int>(count) + constantMs;
+}
+
+// Time that count bytes take on the wire (10 bits each), in microseconds.
+inline long long WireTimeUs(const LinkSettings &link, std::size_t count) {
+    return static_cast<long long>(count) * 10 * 1000000 / link.baud;
+}
+
+} // namespace korvanta
