@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include "config/MachineConfig.h"
+#include "steps/HeatSoakCodes.h"
+#include "steps/HeatStep.h"
+#include "steps/StepDescription.h"
+#include "steps/TempScale.h"
+
+using namespace korvanta;
+
+namespace {
+
+MachineConfig Units(bool english) {
+    MachineConfig config;
+    config.units = english ? 1 : 0;
+    return config;
+}
+
+} // namespace
+
+TEST(StepsHeatSoakDescription, WordTwoBlanksAndTemperature) {
+    struct Case {
+        RecordType type;
+        bool english;
+        int code;
+        const char *text;
+    };
+    const Case cases[] = {
+        {RecordType::Soak, false, 80, "Soak  (40 \260C)"},
+        {RecordType::Soak, true, 0, "Soak  (32 \260F)"},
+        {RecordType::Heat, false, 120, "Heat  (60 \260C)"},
+        {RecordType::Heat, true, 131, "Heat  (150 \260F)"},
+        {RecordType::Heat, true, 9, "Heat  (40 \260F)"},
+    };
+    for (const auto &c : cases) {
+        WashRecord record;
+        SetHeatSoakCodes(record, c.type, {c.code, 2, 0});
+        EXPECT_EQ(StepDescription(record, Units(c.english)), c.text);
+        EXPECT_EQ(record.Code(2), 2);
+        EXPECT_FALSE(record.Has(4));
+    }
+}
+
+TEST(StepsHeatSoakTime, HeatPresets) {
+    EXPECT_EQ(HeatTimePreset(0).minutes, 15);
+    EXPECT_EQ(HeatTimePreset(1).minutes, 30);
+    EXPECT_EQ(HeatTimePreset(1).hours, 0);
+}
+
+TEST(StepsHeatTempField, ArrowsAndTypedValues) {
+    const TempScale &english = EnglishTempScale();
+    const TempScale &metric = MetricTempScale();
+    const struct {
+        const TempScale *scale;
+        int value;
+        bool up;
+        int next;
+    } arrows[] = {{&english, 32, true, 60},  {&english, 60, false, 32}, {&english, 200, true, 200},
+                  {&english, 61, false, 60}, {&metric, 0, true, 15},    {&metric, 15, false, 0},
+                  {&metric, 0, false, 0},    {&english, 40, true, 60},  {&metric, 94, true, 95}};
+    for (const auto &c : arrows)
+        EXPECT_EQ(TempFieldArrow(c.value, c.up, *c.scale), c.next) << c.value << " " << c.up;
+
+    const struct {
+        const TempScale *scale;
+        const char *text;
+        int value;
+    } typed[] = {{&english, "45", 32}, {&english, "250", 200}, {&english, "", 32},
+                 {&english, "60", 60}, {&metric, "14", 0},     {&metric, "15", 15},
+                 {&metric, "10", 0},   {&metric, "999", 95},   {&english, "150", 150}};
+    for (const auto &c : typed)
+        EXPECT_EQ(TempFieldExit(c.text, *c.scale), c.value) << c.text;
+}
+
+TEST(StepsHeatTempField, CodesSurviveDisplayAsTheFieldShowsThem) {
+    const struct {
+        bool english;
+        int code, shown, stored;
+    } cases[] = {
+        {false, 81, 40, 80},   {false, 80, 40, 80},   {true, 75, 100, 76},   {true, 80, 104, 80},
+        {true, 131, 150, 131}, {false, 191, 95, 190}, {false, 255, 95, 190}, {true, 187, 200, 187},
+        {true, 188, 200, 187}, {true, 0, 32, 0},      {false, 20, 10, 20},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(TempFieldShown(c.code, Units(c.english)), c.shown) << c.code;
+        EXPECT_EQ(TempRoundTrip(c.code, Units(c.english)), c.stored) << c.code;
+    }
+    // A field still holding a value of the other unit never gives a code outside a byte.
+    EXPECT_EQ(TempFieldCode(200, Units(false)), 190);
+    EXPECT_EQ(TempFieldCode(0, Units(true)), 0);
+    EXPECT_EQ(TempFieldCode(40, Units(true)), 9);
+    EXPECT_EQ(TempFieldCode(40, Units(false)), 80);
+    EXPECT_EQ(EnglishTemplateCorrection(9, Units(true)), 80);
+    EXPECT_EQ(EnglishTemplateCorrection(9, Units(false)), std::nullopt);
+    EXPECT_EQ(EnglishTemplateCorrection(10, Units(true)), std::nullopt);
+}
