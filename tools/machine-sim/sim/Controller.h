@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "sim/MemoryLayout.h"
+
 namespace korvanta::sim {
 
 // Everything the simulator's command line sets. The defaults describe a plain non-coin machine
@@ -27,14 +29,6 @@ struct ControllerOptions {
     int programBusyPolls = 0;          // "TSK" polls answered busy after a block is programmed
     std::vector<int> networkAddresses; // non-empty: answer the RS-485 protocol at these addresses
 };
-
-// What the controller keeps in its non-volatile memory.
-inline constexpr std::size_t kBlockBytes = 256;
-inline constexpr int kCycleBlockCount = 256;               // cycle blocks 0..255
-inline constexpr std::size_t kSoftwareImageBytes = 124928; // software blocks 512..999
-inline constexpr int kFirstSoftwareBlock = 512;
-inline constexpr int kLastSoftwareBlock = 999;
-inline constexpr int kParameterCount = 256; // parameter addresses 0..255; 1..11 and 20 are used
 
 // The controller at the machine end of the serial line, usable in-process.
 //
