@@ -1,0 +1,552 @@
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "estimate/StepRules.h"
+#include "estimate/Time_calc.h"
+
+using namespace korvanta;
+
+namespace {
+
+constexpr int kCycleNumber = 3;
+
+WashRecord Rec(RecordType type, std::initializer_list<int> codes) {
+    WashRecord record;
+    record.type = type;
+    int n = 1;
+    for (int code : codes)
+        record.SetCode(n++, code);
+    return record;
+}
+
+WashRecord FillRec(int inlets, int temp, int level, int min, int sec) {
+    return Rec(RecordType::Fill, {inlets, temp, level, min, sec});
+}
+WashRecord WashRec(int mode, int temp, int high, int low) {
+    return Rec(RecordType::Wash, {mode, temp, 18, 3, 41, high, low});
+}
+WashRecord SupplyRec(int soaps, int min, int sec) {
+    return Rec(RecordType::Supply, {soaps, 0, min, sec});
+}
+WashRecord DrainRec() {
+    return Rec(RecordType::Drain, {1, 1, 0});
+}
+WashRecord SpinRec(int rpm, int min, int sec) {
+    return Rec(RecordType::Spin, {rpm, min, sec});
+}
+WashRecord SoakRec(int temp, int hours, int min) {
+    return Rec(RecordType::Soak, {temp, hours, min});
+}
+WashRecord AuxRec(int output, int min, int sec) {
+    return Rec(RecordType::Aux, {output, min, sec});
+}
+WashRecord HeatRec(int temp, int hours, int min) {
+    return Rec(RecordType::Heat, {temp, hours, min});
+}
+
+MachineConfig Config(int type, int heatKW = 9, int units = 0) {
+    MachineConfig config;
+    config.machineType = static_cast<uint8_t>(type);
+    config.heatKW = static_cast<uint8_t>(heatKW);
+    config.units = static_cast<uint8_t>(units);
+    return config;
+}
+
+// One cycle numbered kCycleNumber at index 0, then CycleEnd and DataEnd.
+WashData OneCycle(const std::vector<WashRecord> &steps) {
+    std::vector<WashRecord> records{WashRecord::MakeCycleStart(kCycleNumber, "Test")};
+    records.insert(records.end(), steps.begin(), steps.end());
+    records.push_back(WashRecord::MakeCycleEnd());
+    records.push_back(WashRecord::MakeDataEnd());
+    return WashData(records);
+}
+
+struct Estimate {
+    uint32_t total = 0;
+    std::vector<uint32_t> times; // Time of each step, in order
+    std::vector<int> marked;     // ordinals of the marked steps
+    bool cycleMarked = false;
+    std::string remark;
+};
+
+Estimate EstimateSteps(const std::vector<WashRecord> &steps, const MachineConfig &config,
+                       int currentStep = 0) {
+    WashData data = OneCycle(steps);
+    WarningMarks marks;
+    Estimate result;
+    result.total = EstimateCycle(data, 0, config, marks, currentStep, result.remark);
+    for (std::size_t k = 1; k <= steps.size(); ++k) {
+        result.times.push_back(data.At(k).time);
+        if (marks.StepMarked(kCycleNumber, static_cast<int>(k)))
+            result.marked.push_back(static_cast<int>(k));
+    }
+    result.cycleMarked = marks.CycleMarked(kCycleNumber);
+    return result;
+}
+
+using Rule = int64_t (*)(const WashRecord &, TubState &, const EstimateContext &);
+
+} // namespace
+
+TEST(EstimateStepRules, TubChangesAndDurations) {
+    const struct {
+        const char *what;
+        Rule rule;
+        MachineConfig config;
+        WashRecord step;
+        TubState before;
+        int64_t seconds;
+        TubState after;
+    } cases[] = {
+        {"cold fill to Low from empty",
+         FillStepSeconds,
+         Config(18),
+         FillRec(1, 0, 12, 5, 0),
+         {0, 0},
+         60,
+         {40, 12}},
+        {"fill already at its level",
+         FillStepSeconds,
+         Config(18),
+         FillRec(1, 0, 12, 5, 0),
+         {40, 20},
+         0,
+         {40, 20}},
+        {"overflow fill lasts its whole time",
+         FillStepSeconds,
+         Config(18),
+         FillRec(1, 0, 80, 10, 0),
+         {0, 0},
+         600,
+         {40, 80}},
+        {"overflow fill that cannot fill in time",
+         FillStepSeconds,
+         Config(18),
+         FillRec(1, 0, 80, 5, 0),
+         {0, 0},
+         300,
+         {40, 76, true}},
+        {"fill time-out too short lasts the fill time",
+         FillStepSeconds,
+         Config(18),
+         FillRec(1, 0, 28, 0, 30),
+         {0, 0},
+         117,
+         {40, 3, true}},
+        {"cold water onto warm water",
+         FillStepSeconds,
+         Config(18),
+         FillRec(1, 0, 20, 5, 0),
+         {120, 12},
+         28,
+         {85, 20}},
+
+        {"heat to 60 C in time",
+         HeatStepSeconds,
+         Config(0),
+         HeatRec(120, 0, 15),
+         {40, 12},
+         354,
+         {120, 12}},
+        {"heat without a heat source",
+         HeatStepSeconds,
+         Config(0, 0),
+         HeatRec(120, 0, 15),
+         {40, 12},
+         0,
+         {40, 12, true}},
+        {"heat in an empty tub",
+         HeatStepSeconds,
+         Config(0),
+         HeatRec(120, 0, 15),
+         {0, 0},
+         0,
+         {0, 0, true}},
+        {"heat already warm enough",
+         HeatStepSeconds,
+         Config(0),
+         HeatRec(100, 0, 15),
+         {120, 12},
+         0,
+         {120, 12}},
+        {"heat runs past its time-out",
+         HeatStepSeconds,
+         Config(0),
+         HeatRec(190, 0, 5),
+         {40, 12},
+         664,
+         {107, 12, true}},
+
+        {"wash heats short of its target",
+         WashStepSeconds,
+         Config(0),
+         WashRec(1, 120, 5, 0),
+         {40, 12},
+         300,
+         {107, 12, true}},
+        {"wash reaches its temperature",
+         WashStepSeconds,
+         Config(18),
+         WashRec(1, 80, 5, 0),
+         {40, 12},
+         300,
+         {80, 12}},
+        {"wash never cools",
+         WashStepSeconds,
+         Config(18),
+         WashRec(1, 80, 5, 0),
+         {120, 12},
+         300,
+         {120, 12}},
+        {"drain wash empties the tub",
+         WashStepSeconds,
+         Config(18),
+         WashRec(7, 0, 2, 0),
+         {120, 12},
+         120,
+         {0, 0}},
+        {"cool-down in time",
+         WashStepSeconds,
+         Config(18),
+         WashRec(5, 80, 0, 15),
+         {120, 12},
+         260,
+         {80, 29}},
+        {"cool-down short of time",
+         WashStepSeconds,
+         Config(18),
+         WashRec(5, 80, 0, 3),
+         {120, 12},
+         260,
+         {88, 24, true}},
+        {"cool-down to the cold water temperature",
+         WashStepSeconds,
+         Config(18),
+         WashRec(5, 40, 0, 15),
+         {120, 12},
+         99970,
+         {58, 67, true}},
+        {"cool-down already cool",
+         WashStepSeconds,
+         Config(18),
+         WashRec(5, 80, 0, 15),
+         {80, 12},
+         0,
+         {80, 12}},
+
+        {"softener flushes at least 15 s",
+         SupplyStepSeconds,
+         Config(18),
+         SupplyRec(0x01, 0, 10),
+         {0, 0},
+         15,
+         {150, 1}},
+        {"bleach flushes at least 15 s",
+         SupplyStepSeconds,
+         Config(18),
+         SupplyRec(0x08, 0, 5),
+         {0, 0},
+         15,
+         {40, 1}},
+        {"3-compartment soap keeps its time",
+         SupplyStepSeconds,
+         Config(0),
+         SupplyRec(0x01, 0, 10),
+         {0, 0},
+         10,
+         {40, 1}},
+        {"no supply selected",
+         SupplyStepSeconds,
+         Config(18),
+         SupplyRec(0, 0, 45),
+         {80, 12},
+         45,
+         {80, 12}},
+
+        {"soak heats short of its target",
+         SoakStepSeconds,
+         Config(0),
+         SoakRec(120, 0, 5),
+         {40, 12},
+         300,
+         {107, 12, true}},
+        {"soak reaches its temperature",
+         SoakStepSeconds,
+         Config(0),
+         SoakRec(80, 2, 0),
+         {40, 12},
+         7200,
+         {80, 12}},
+        {"unheated soak in an empty tub",
+         SoakStepSeconds,
+         Config(0),
+         SoakRec(0, 1, 0),
+         {0, 0},
+         3600,
+         {0, 0}},
+    };
+    for (const auto &c : cases) {
+        const EstimateContext ctx(c.config);
+        TubState tub = c.before;
+        EXPECT_EQ(c.rule(c.step, tub, ctx), c.seconds) << c.what;
+        EXPECT_EQ(tub.temperature, c.after.temperature) << c.what;
+        EXPECT_EQ(tub.level, c.after.level) << c.what;
+        EXPECT_EQ(tub.notReached, c.after.notReached) << c.what;
+    }
+}
+
+TEST(EstimateCycleWalk, StepTimesAndTotal) {
+    const struct {
+        const char *what;
+        int type;
+        std::vector<WashRecord> steps;
+        std::vector<uint32_t> times;
+    } cases[] = {
+        {"no steps", 18, {}, {}},
+        {"fill, wash, drain, spin",
+         18,
+         {FillRec(1, 0, 12, 5, 0), WashRec(1, 80, 5, 0), DrainRec(), SpinRec(800, 3, 0)},
+         {60, 300, 0, 317}},
+        {"one spin runs up and coasts down", 0, {SpinRec(1000, 1, 0)}, {210}},
+        {"two spins in a row", 0, {SpinRec(1000, 1, 0), SpinRec(1000, 1, 0)}, {144, 126}},
+        {"drain of an empty tub", 0, {DrainRec()}, {15}},
+        {"drain of water", 0, {FillRec(1, 0, 12, 5, 0), DrainRec()}, {50, 60}},
+        {"drain right before a spin",
+         0,
+         {FillRec(1, 0, 12, 5, 0), DrainRec(), SpinRec(1000, 1, 0)},
+         {50, 0, 210}},
+        {"aux outputs", 0, {AuxRec(1, 1, 0), AuxRec(2, 1, 30), AuxRec(3, 0, 5)}, {0, 90, 5}},
+        {"the spin left the tub empty for the heat",
+         0,
+         {FillRec(1, 0, 12, 5, 0), DrainRec(), SpinRec(1000, 1, 0), HeatRec(120, 0, 15)},
+         {50, 0, 210, 0}},
+    };
+    for (const auto &c : cases) {
+        const Estimate e = EstimateSteps(c.steps, Config(c.type));
+        EXPECT_EQ(e.times, c.times) << c.what;
+        uint32_t sum = 0;
+        for (uint32_t t : c.times)
+            sum += t;
+        EXPECT_EQ(e.total, sum) << c.what;
+    }
+}
+
+TEST(EstimateCycleWalk, MarksAndRemarks) {
+    const std::string noHeat =
+        "(Warning: temperature can't be reached, machine has no heat source.)";
+    const std::string noWater = "(Attention: there is no water in the tub.)";
+    const struct {
+        const char *what;
+        MachineConfig config;
+        std::vector<WashRecord> steps;
+        int currentStep;
+        std::string remark;
+        std::vector<int> marked;
+    } cases[] = {
+        {"short fill, metric",
+         Config(18),
+         {FillRec(1, 0, 28, 0, 30)},
+         1,
+         "(Attention: only 1cm will be reached within the given time.)",
+         {1}},
+        {"short fill, English",
+         Config(18, 9, 1),
+         {FillRec(1, 0, 28, 0, 30)},
+         1,
+         "(Attention: only 0,6inch will be reached within the given time.)",
+         {1}},
+        {"fill in time", Config(18), {FillRec(1, 0, 12, 5, 0)}, 1, "", {}},
+        {"wash short of heat, metric",
+         Config(0),
+         {FillRec(1, 0, 12, 5, 0), WashRec(1, 120, 5, 0)},
+         2,
+         "(Attention: only 53\xB0"
+         "C will be reached within the given time.)",
+         {2}},
+        {"wash short of heat, English",
+         Config(0, 9, 1),
+         {FillRec(1, 0, 12, 5, 0), WashRec(1, 120, 5, 0)},
+         2,
+         "(Attention: only 128\xB0"
+         "F will be reached within the given time.)",
+         {2}},
+        {"wash without a heat source",
+         Config(0, 0),
+         {FillRec(1, 0, 12, 5, 0), WashRec(1, 120, 5, 0)},
+         2,
+         noHeat,
+         {2}},
+        {"cool-down short of time needs no heat source",
+         Config(18, 0),
+         {FillRec(2, 0, 12, 5, 0), WashRec(5, 80, 0, 3)},
+         2,
+         "(Attention: only 52\xB0"
+         "C will be reached within the given time.)",
+         {2}},
+        {"heat without a heat source",
+         Config(18, 0),
+         {FillRec(1, 0, 12, 5, 0), HeatRec(120, 0, 15)},
+         2,
+         noHeat,
+         {2}},
+        {"heat in time", Config(0), {FillRec(1, 0, 12, 5, 0), HeatRec(120, 0, 15)}, 2, "", {}},
+        {"soak without water", Config(18), {SoakRec(0, 1, 0)}, 1, noWater, {1}},
+        {"drain wash leaves no water but is no warning",
+         Config(18),
+         {FillRec(1, 0, 12, 5, 0), WashRec(7, 0, 1, 0)},
+         2,
+         noWater,
+         {}},
+        {"a step without a remark label",
+         Config(18, 0),
+         {HeatRec(120, 0, 15), DrainRec()},
+         2,
+         "",
+         {1}},
+        {"no current step", Config(18, 0), {HeatRec(120, 0, 15)}, 0, "", {1}},
+        {"current step beyond the cycle", Config(18, 0), {HeatRec(120, 0, 15)}, 5, "", {1}},
+    };
+    for (const auto &c : cases) {
+        const Estimate e = EstimateSteps(c.steps, c.config, c.currentStep);
+        EXPECT_EQ(e.remark, c.remark) << c.what;
+        EXPECT_EQ(e.marked, c.marked) << c.what;
+        EXPECT_EQ(e.cycleMarked, !c.marked.empty()) << c.what;
+    }
+}
+
+TEST(EstimateCycleWalk, EachCycleStartsEmptyAndTouchesOnlyItself) {
+    WashData data(std::vector<WashRecord>{
+        WashRecord::MakeCycleStart(1, "Warm"), FillRec(2, 0, 12, 5, 0), WashRecord::MakeCycleEnd(),
+        WashRecord::MakeCycleStart(2, "Heat"), HeatRec(120, 0, 15), WashRecord::MakeCycleEnd(),
+        WashRecord::MakeDataEnd()});
+    WarningMarks marks;
+    marks.MarkStep(2, 7); // stale marks of the cycle go, other cycles keep theirs
+    marks.MarkStep(9, 1);
+    std::string remark = "stale";
+    data.At(4).time = 99;
+
+    EXPECT_EQ(EstimateCycle(data, 0, Config(18), marks, 1, remark), 60u);
+    EXPECT_EQ(data.At(4).time, 99u);
+    EXPECT_EQ(remark, "");
+
+    // The heat finds an empty tub whatever the previous cycle left.
+    EXPECT_EQ(EstimateCycle(data, 3, Config(18), marks, 1, remark), 0u);
+    EXPECT_EQ(data.At(4).time, 0u);
+    EXPECT_TRUE(marks.StepMarked(2, 1));
+    EXPECT_FALSE(marks.StepMarked(2, 7));
+    EXPECT_TRUE(marks.StepMarked(9, 1));
+    EXPECT_FALSE(marks.CycleMarked(1));
+}
+
+TEST(EstimateCycleWalk, MalformedListsStayInside) {
+    WashRecord unknown = Rec(static_cast<RecordType>(9), {});
+    unknown.time = 77;
+    WashRecord preset = DrainRec();
+    preset.time = 77;
+    const struct {
+        const char *what;
+        std::vector<WashRecord> records;
+        std::size_t start;
+        uint32_t total;
+        std::vector<uint32_t> times; // Time of records 0, 1, ...
+    } cases[] = {
+        {"only DataEnd", {WashRecord::MakeDataEnd()}, 0, 0, {0}},
+        {"start beyond the list",
+         {WashRecord::MakeCycleStart(1, "A"), WashRecord::MakeDataEnd()},
+         5,
+         0,
+         {0, 0}},
+        {"start on a step",
+         {WashRecord::MakeCycleStart(1, "A"), preset, WashRecord::MakeCycleEnd()},
+         1,
+         0,
+         {0, 77, 0}},
+        {"cycle closed by DataEnd",
+         {WashRecord::MakeCycleStart(1, "A"), DrainRec(), WashRecord::MakeDataEnd()},
+         0,
+         15,
+         {0, 15, 0}},
+        {"list ends inside the cycle",
+         {WashRecord::MakeCycleStart(1, "A"), DrainRec(), DrainRec()},
+         0,
+         30,
+         {0, 15, 15}},
+        {"spin as the last record",
+         {WashRecord::MakeCycleStart(1, "A"), SpinRec(1000, 1, 0)},
+         0,
+         210,
+         {0, 210}},
+        {"unknown record type",
+         {WashRecord::MakeCycleStart(1, "A"), unknown, DrainRec(), WashRecord::MakeCycleEnd()},
+         0,
+         15,
+         {0, 0, 15, 0}},
+        {"missing CycleEnd runs into the next cycle",
+         {WashRecord::MakeCycleStart(1, "A"), DrainRec(), WashRecord::MakeCycleStart(2, "B"),
+          DrainRec(), WashRecord::MakeCycleEnd()},
+         0,
+         30,
+         {0, 15, 0, 15, 0}},
+        {"steps without codes",
+         {WashRecord::MakeCycleStart(1, "A"), Rec(RecordType::Fill, {}), Rec(RecordType::Wash, {}),
+          Rec(RecordType::Heat, {}), WashRecord::MakeCycleEnd()},
+         0,
+         0,
+         {0, 0, 0, 0, 0}},
+        {"codes outside the byte range",
+         {WashRecord::MakeCycleStart(300, "A"), Rec(RecordType::Aux, {2, -5, 1000}),
+          HeatRec(-1, 0, 15), WashRecord::MakeCycleEnd()},
+         0,
+         255,
+         {0, 255, 0, 0}},
+    };
+    for (const auto &c : cases) {
+        WashData data(c.records);
+        WarningMarks marks;
+        std::string remark;
+        EXPECT_EQ(EstimateCycle(data, c.start, Config(0), marks, 1, remark), c.total) << c.what;
+        std::vector<uint32_t> times;
+        for (const WashRecord &record : data.Records())
+            times.push_back(record.time);
+        EXPECT_EQ(times, c.times) << c.what;
+    }
+}
+
+TEST(EstimateCycleWalk, DegenerateWaterSupply) {
+    MachineConfig noFlow = Config(18);
+    noFlow.flowRate = 0; // only possible from a file
+    MachineConfig lukewarmHot = Config(18);
+    lukewarmHot.hotInletTemp = 41; // one half degree above the cold water
+    const struct {
+        const char *what;
+        MachineConfig config;
+        std::vector<WashRecord> steps;
+        std::vector<uint32_t> times;
+        std::vector<int> marked;
+    } cases[] = {
+        // At no flow a fill runs into its time-out like any slow fill.
+        {"cold fill without flow", noFlow, {FillRec(1, 0, 12, 5, 0)}, {1020}, {1}},
+        {"controlled fill without flow", noFlow, {FillRec(0, 120, 12, 5, 0)}, {1020}, {1}},
+        {"supply without flow", noFlow, {SupplyRec(0x01, 0, 10)}, {15}, {}},
+        {"controlled fill at the cold temperature, hot barely warmer",
+         lukewarmHot,
+         {FillRec(0, 40, 12, 5, 0)},
+         {60},
+         {}},
+    };
+    for (const auto &c : cases) {
+        const Estimate e = EstimateSteps(c.steps, c.config);
+        EXPECT_EQ(e.times, c.times) << c.what;
+        EXPECT_EQ(e.marked, c.marked) << c.what;
+    }
+
+    const EstimateContext ctx(noFlow);
+    TubState tub{120, 12};
+    EXPECT_EQ(WashStepSeconds(WashRec(5, 80, 0, 15), tub, ctx), 4420);
+    EXPECT_EQ(tub.temperature, 120);
+    EXPECT_EQ(tub.level, 12);
+    EXPECT_TRUE(tub.notReached);
+}
