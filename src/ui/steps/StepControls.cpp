@@ -1,0 +1,40 @@
+#include "ui/steps/StepControls.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/steps/EditorHost.h"
+
+namespace korvanta {
+
+QLabel *MakeLabel(const QString &name, const QString &caption, QWidget *parent) {
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QPushButton *MakeActionButton(const QString &name, const QString &caption, QWidget *parent) {
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
+QPushButton *MakeToggleButton(const QString &name, const QString &caption, QWidget *parent) {
+    auto *button = MakeActionButton(name, caption, parent);
+    button->setCheckable(true);
+    return button;
+}
+
+bool StoreStep(EditorHost *host, RecordType type, int refreshCode,
+               const std::function<void(WashRecord &)> &write) {
+    WashRecord *record = host ? host->CurrentStepRecord() : nullptr;
+    if (!record || record->type != type)
+        return false;
+    write(*record);
+    host->RefreshView(refreshCode);
+    return true;
+}
+
+} // namespace korvanta

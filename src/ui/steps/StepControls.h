@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <functional>
+
+#include "model/WashRecord.h"
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace korvanta {
+
+class EditorHost;
+
+// Background of a field that needs attention: zero time, or a spin speed above the machine's.
+inline const QColor kAlertColour{255, 128, 128};
+
+// A static text control.
+QLabel *MakeLabel(const QString &name, const QString &caption, QWidget *parent);
+// A button that runs its rule when clicked and keeps no state (time and temperature presets).
+QPushButton *MakeActionButton(const QString &name, const QString &caption, QWidget *parent);
+// A button that stays down or up: put it in a ToggleGroup, or use it alone as an on/off switch.
+QPushButton *MakeToggleButton(const QString &name, const QString &caption, QWidget *parent);
+
+// The store-then-refresh rule of every editor control: write into the current step's record,
+// but only when that record is a step of the editor's type, then ask the main window to
+// refresh with the code (4 step list, 6 cycle row and step list, 12 and 14 also the editor).
+// Returns false, without refreshing, when there was nothing to write into.
+bool StoreStep(EditorHost *host, RecordType type, int refreshCode,
+               const std::function<void(WashRecord &)> &write);
+
+} // namespace korvanta
