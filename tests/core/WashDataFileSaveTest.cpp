@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#ifdef __unix__
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+#include "WashDataFileSamples.h"
+
+using namespace korvanta;
+namespace fs = std::filesystem;
+
+namespace {
+
+class WashDataFileSave : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ =
+            fs::temp_directory_path() /
+            ("kvt-save-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    static FileImage ReadAll(const fs::path &path) {
+        std::ifstream in(path, std::ios::binary);
+        return FileImage(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    static void WriteAll(const fs::path &path, const FileImage &bytes) {
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<long>(bytes.size()));
+    }
+    std::size_t EntriesInFolder() const {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+    }
+
+    fs::path folder_;
+};
+
+} // namespace
+
+TEST_F(WashDataFileSave, WritesTheImageAndLeavesNothingElse) {
+    WashData data = samples::ThreeCycles();
+    MachineConfig config = samples::SampleConfig();
+    const fs::path target = folder_ / "Week.kvt";
+    WriteAll(target, FileImage(10, 'x'));
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    const SaveResult result = SaveWashData(target.string(), data, config, samples::SampleContext());
+    ASSERT_TRUE(result.ok);
+    EXPECT_FALSE(result.message);
+    WashData expectedData = samples::ThreeCycles();
+    MachineConfig expectedConfig = samples::SampleConfig();
+    EXPECT_EQ(ReadAll(target),
+              WriteWashData(expectedData, expectedConfig, samples::SampleContext()));
+    EXPECT_EQ(config.saveStamp, "0812251155");
+    EXPECT_EQ(EntriesInFolder(), 1u) << "no temporary file is left beside the target";
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    WashData loaded;
+    MachineConfig loadedConfig;
+    const LoadResult load = LoadWashData(target.string(), loaded, loadedConfig);
+    ASSERT_TRUE(load.ok);
+    EXPECT_EQ(load.formatByte, 44);
+    EXPECT_TRUE(loaded.SameContent(data));
+}
+
+TEST_F(WashDataFileSave, FailuresReportThePathAndChangeNothing) {
+    fs::create_directories(folder_ / "a-folder.kvt");
+    WriteAll(folder_ / "plain-file", FileImage(3, 'x'));
+    const fs::path targets[] = {folder_ / "missing" / "x.kvt", folder_ / "a-folder.kvt",
+                                folder_ / "plain-file" / "x.kvt"};
+    for (const fs::path &target : targets) {
+        WashData data = samples::ThreeCycles();
+        data.At(4).SetCode(1, 0x01); // a Fill Code1 that a save would correct
+        MachineConfig config = samples::SampleConfig();
+        const SaveResult result =
+            SaveWashData(target.string(), data, config, samples::SampleContext());
+        EXPECT_FALSE(result.ok) << target;
+        ASSERT_TRUE(result.message);
+        EXPECT_EQ(result.message->text, "Unable to save " + target.string());
+        EXPECT_EQ(data.At(4).Code(1), 0x01) << "memory is untouched by a failed save";
+        EXPECT_EQ(config.saveStamp, "");
+    }
+    EXPECT_EQ(EntriesInFolder(), 2u);
+}
+
+#ifdef __unix__
+// A write that fails part way (here the file size limit, as a full disk would) leaves the
+// previous file whole.
+TEST_F(WashDataFileSave, FailedWriteKeepsThePreviousFile) {
+    const fs::path target = folder_ / "Keep.kvt";
+    const FileImage previous(61, 0x55);
+    WriteAll(target, previous);
+
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    WashData data = samples::ThreeCycles();
+    MachineConfig config = samples::SampleConfig();
+    const SaveResult result = SaveWashData(target.string(), data, config, samples::SampleContext());
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(result.ok);
+    ASSERT_TRUE(result.message);
+    EXPECT_EQ(result.message->text, "Unable to save " + target.string());
+    EXPECT_EQ(ReadAll(target), previous);
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
+#endif
+
+TEST_F(WashDataFileSave, LoadFailuresReportThePath) {
+    fs::create_directories(folder_ / "dir.kvt");
+    for (const fs::path &path : {folder_ / "none.kvt", folder_ / "dir.kvt"}) {
+        WashData data = samples::ThreeCycles();
+        MachineConfig config = samples::SampleConfig();
+        config.saveStamp = "kept";
+        const LoadResult result = LoadWashData(path.string(), data, config);
+        EXPECT_FALSE(result.ok);
+        ASSERT_TRUE(result.message);
+        EXPECT_EQ(result.message->text, "Unable to open " + path.string());
+        EXPECT_TRUE(data.SameContent(samples::ThreeCycles())) << "data stays as it was";
+        EXPECT_EQ(config.saveStamp, "kept");
+    }
+}
