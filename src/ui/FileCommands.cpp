@@ -1,0 +1,210 @@
+#include "ui/FileCommands.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "files/Opensavewashdata.h"
+#include "platform/LocalClock.h"
+#include "platform/SaverIdentity.h"
+
+namespace korvanta {
+
+namespace {
+
+constexpr const char *kWashdataExtension = "kvt";
+constexpr const char *kWashdataDescription = "Korvanta Data Files";
+constexpr const char *kFileChangedQuestion = "File changed, save file?";
+constexpr const char *kNoFileSelected = "No file selected";
+constexpr const char *kNewFileHandOver = "newfile";
+// The reader's text for a file that could not be opened; every other failed read was a
+// rejected file, after which the data is empty as after New.
+constexpr const char *kUnableToOpen = "Unable to open ";
+
+QMessageBox::StandardButton ShowBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                    QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void ShowError(QWidget *parent, const std::string &text) {
+    ShowBox(parent, QMessageBox::Critical, QString::fromStdString(text), QMessageBox::Ok);
+}
+
+// The hourglass while a file is read or written.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+} // namespace
+
+std::optional<QString> ShowPlatformFileDialog(QWidget *parent, const FileDialogRequest &request) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    dialog.setDirectory(QString::fromStdString(request.start.folder));
+    if (!request.start.fileName.empty())
+        dialog.selectFile(QString::fromStdString(request.start.fileName));
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.extension);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+FileCommands::FileCommands(FileCommandsHost &host, ProgramOptions &options, ConfigStore &config,
+                           WashStore &wash, const KnownFolders &folders, QWidget *dialogParent)
+    : host_(host), options_(options), config_(config), wash_(wash), folders_(folders),
+      dialogParent_(dialogParent) {}
+
+bool FileCommands::AskSaveChanges() {
+    if (!options_.warnFileChanged)
+        return true;
+    if (!config_.Changed() && !wash_.Changed())
+        return true;
+    const auto answer = ShowBox(dialogParent_, QMessageBox::Warning, kFileChangedQuestion,
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::No)
+        return true;
+    if (answer != QMessageBox::Yes)
+        return false;
+    if (!ChooseWashdataFile(true) || !SaveFile(options_.lastWashdataPath))
+        return false;
+    host_.SetCurrentFile(options_.lastWashdataPath);
+    TakeSnapshots();
+    return true;
+}
+
+void FileCommands::New() {
+    if (!AskSaveChanges())
+        return;
+    ClearData();
+    TakeSnapshots();
+    host_.SetCurrentFile({});
+    host_.WriteTitle();
+}
+
+void FileCommands::Load() {
+    if (!AskSaveChanges())
+        return;
+    if (ChooseWashdataFile(false)) {
+        const std::string path = options_.lastWashdataPath;
+        host_.SetCurrentFile(ReadIntoData(path) ? path : std::string());
+        TakeSnapshots();
+    }
+    host_.WriteTitle();
+}
+
+void FileCommands::Save() {
+    if (!ChooseWashdataFile(true)) {
+        host_.WriteTitle();
+        return;
+    }
+    if (!SaveFile(options_.lastWashdataPath))
+        return;
+    host_.SetCurrentFile(options_.lastWashdataPath);
+    TakeSnapshots();
+    host_.WriteTitle();
+}
+
+bool FileCommands::LoadFile(const std::string &path) {
+    if (!ReadIntoData(path))
+        return false;
+    host_.SetCurrentFile(path);
+    TakeSnapshots();
+    return true;
+}
+
+void FileCommands::HandOver(const QString &text) {
+    if (QWidget *window = dialogParent_ ? dialogParent_->window() : nullptr) {
+        window->raise();
+        window->activateWindow();
+    }
+    if (text == QLatin1String(kNewFileHandOver)) {
+        New();
+        return;
+    }
+    if (AskSaveChanges()) {
+        if (text.isEmpty())
+            ShowBox(dialogParent_, QMessageBox::Warning, kNoFileSelected, QMessageBox::Ok);
+        else
+            LoadFile(text.toStdString());
+    }
+    host_.WriteTitle();
+}
+
+bool FileCommands::ChooseFile(bool save, std::string &remembered, const std::string &defaultFolder,
+                              const std::string &extension, const std::string &description) {
+    FileDialogRequest request;
+    request.save = save;
+    request.start = ChooseFileStart(remembered, defaultFolder, folders_);
+    request.filter = QString::fromStdString(FileFilter(description, extension));
+    request.extension = QString::fromStdString(extension);
+    request.confirmOverwrite = options_.warnOverwriteFiles;
+    const std::optional<QString> chosen = fileDialog_(dialogParent_, request);
+    if (!chosen || chosen->isEmpty())
+        return false;
+    remembered = chosen->toStdString();
+    if (save)
+        MakeBackup(remembered);
+    return true;
+}
+
+bool FileCommands::SaveFile(const std::string &path) {
+    const SaveContext context{CurrentLocalDateTime(), CurrentSaverNames()};
+    SaveResult result;
+    {
+        WaitCursor wait;
+        result = SaveWashData(path, wash_.data, config_.config, context);
+    }
+    if (!result.ok && result.message)
+        ShowError(dialogParent_, result.message->text);
+    return result.ok;
+}
+
+bool FileCommands::ChooseWashdataFile(bool save) {
+    return ChooseFile(save, options_.lastWashdataPath, WashdataFolder(folders_), kWashdataExtension,
+                      kWashdataDescription);
+}
+
+bool FileCommands::ReadIntoData(const std::string &path) {
+    LoadResult result;
+    {
+        WaitCursor wait;
+        result = LoadWashData(path, wash_.data, config_.config);
+    }
+    if (result.message)
+        ShowError(dialogParent_, result.message->text);
+    const bool rejected =
+        !result.ok && !(result.message && result.message->text.rfind(kUnableToOpen, 0) == 0);
+    if (rejected) {
+        // The reader left empty wash data: the rest of the program follows as after New.
+        ClearData();
+        TakeSnapshots();
+        host_.SetCurrentFile({});
+        return false;
+    }
+    host_.AfterLoad();
+    return result.ok;
+}
+
+void FileCommands::TakeSnapshots() {
+    wash_.TakeSnapshot();
+    config_.TakeSnapshot();
+}
+
+void FileCommands::ClearData() {
+    {
+        WaitCursor wait;
+        wash_.data.Clear();
+        wash_.clipboard.clear();
+    }
+    host_.ResetData();
+}
+
+} // namespace korvanta
