@@ -1,0 +1,593 @@
+#include "ui/TMainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+#include "estimate/Time_calc.h"
+#include "files/Options.h"
+#include "model/DurationText.h"
+#include "model/WashDataSize.h"
+#include "platform/Cp1252.h"
+#include "steps/StepDescription.h"
+#include "ui/MainFormGeometry.h"
+#include "ui/MainFormLayout.h"
+#include "ui/MainFormMessage.h"
+#include "ui/MainFormStepTypes.h"
+#include "ui/TAboutForm.h"
+#include "ui/TDebugForm.h"
+#include "ui/steps/StepEditor.h"
+#include "ui/steps/StepEditorFactory.h"
+#include "ui/steps/UpDownArrows.h"
+
+namespace korvanta {
+
+namespace {
+
+constexpr const char *kTitle = "Korvanta Planner v2.04";
+constexpr const char *kTitleSeparator = "   -   ";
+constexpr const char *kHelpDocument = "Korvanta Planner Instructions.pdf";
+constexpr int kMinimumWidth = 855;
+constexpr int kMinimumHeight = 600;
+constexpr int kAddStepDesignWidth = 65;
+constexpr int kDesignDpi = 96;
+constexpr int kRefreshCycleList = 1;
+constexpr int kRefreshCycleRow = 2;
+constexpr int kRefreshStepList = 4;
+constexpr int kRefreshEditor = 8;
+
+QString WithSeparator(const QString &folder) {
+    return QDir::toNativeSeparators(QDir::cleanPath(folder)) + QDir::separator();
+}
+
+KnownFolders FindFolders() {
+    KnownFolders folders;
+    const QString documents =
+        WithSeparator(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    folders.documents = documents.toStdString();
+    folders.data =
+        (documents + QStringLiteral("Korvanta Planner") + QDir::separator()).toStdString();
+    folders.temp = WithSeparator(QDir::tempPath()).toStdString();
+    return folders;
+}
+
+std::size_t TypeSlot(RecordType type) {
+    return static_cast<std::size_t>(type) - 1;
+}
+
+// Sets the text of a list cell, creating the cell when the row is new.
+void SetCell(QTableWidget *list, int row, int column, const QString &text, bool red) {
+    QTableWidgetItem *item = list->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        if (column == 2)
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        list->setItem(row, column, item);
+    }
+    if (item->text() != text)
+        item->setText(text);
+    item->setForeground(red ? QBrush(Qt::red) : QBrush());
+}
+
+void EnsureRows(QTableWidget *list, int rows) {
+    if (list->rowCount() < rows)
+        list->setRowCount(rows);
+}
+
+// Keeps the refresh depth raised while a refresh runs, also when refreshes nest.
+class RefreshScope {
+public:
+    explicit RefreshScope(int &depth) : depth_(depth) { ++depth_; }
+    ~RefreshScope() { --depth_; }
+    RefreshScope(const RefreshScope &) = delete;
+    RefreshScope &operator=(const RefreshScope &) = delete;
+
+private:
+    int &depth_;
+};
+
+} // namespace
+
+TMainForm::TMainForm(TDebugForm &debug, ConfigStore &config, OptionsStore *optionsStore,
+                     QWidget *parent)
+    : QMainWindow(parent), debug_(debug), config_(config), optionsStore_(optionsStore),
+      session_(debug.Store()), folders_(FindFolders()) {
+    setObjectName(QStringLiteral("TMainForm"));
+    actions_ = BuildMainFormActions(this);
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(central);
+    panels_ = BuildMainFormPanels(central);
+    CreateEditors(central);
+    CreateStatusBar();
+    if (optionsStore_)
+        options_ = ReadOptions(*optionsStore_);
+    if (options_.debugShortcutIsSpace)
+        actions_.showDebug->setShortcut(QKeySequence(Qt::Key_Space));
+    korvanta::ApplyCaptionSetting(actions_, options_.showCaption);
+
+    // The Add Step toggle is 65 pixels wide at the design resolution; the scale follows the
+    // screen's logical resolution as the toggle does.
+    panels_.addStep->resize(kAddStepDesignWidth * logicalDpiX() / kDesignDpi, 25);
+    scale_ = DisplayScaleFromToggleWidth(panels_.addStep->width());
+
+    ConnectCycleCommands();
+    ConnectStepCommands();
+    ConnectWindowCommands();
+    setMinimumSize(kMinimumWidth * scale_ / 100, kMinimumHeight * scale_ / 100);
+    resize(minimumSize());
+    if (const QScreen *screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    WriteTitle();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::CreateEditors(QWidget *central) {
+    for (const MainFormStepType &entry : kMainFormStepTypes) {
+        StepEditor *editor = CreateStepEditor(entry.type, this, central);
+        editors_[TypeSlot(entry.type)] = editor;
+        if (editor)
+            editor->hide();
+    }
+}
+
+void TMainForm::CreateStatusBar() {
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setSizeGripEnabled(false);
+    static const char *const kNames[] = {"StatusPanelHint", "StatusPanelSize", "StatusPanel3"};
+    for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
+        statusPanels_[i] = new QLabel(bar);
+        statusPanels_[i]->setObjectName(kNames[i]);
+        statusPanels_[i]->setFrameShape(QFrame::Panel);
+        statusPanels_[i]->setFrameShadow(QFrame::Sunken);
+        bar->addWidget(statusPanels_[i], i == 2 ? 1 : 0);
+    }
+    statusPanels_[1]->setText(QStringLiteral("no cycles"));
+}
+
+// --- EditorHost ---
+
+WashRecord *TMainForm::CurrentStepRecord() {
+    return session_.CurrentStepRecord();
+}
+
+const MachineConfig &TMainForm::Config() const {
+    return config_.config;
+}
+
+bool TMainForm::AdvancedMode() const {
+    return options_.advancedMode;
+}
+
+// --- Refresh ---
+
+void TMainForm::RefreshView(int code) {
+    if (code < 0)
+        return;
+    const RefreshScope scope(refreshDepth_);
+    session_.BeginRefresh();
+    if (code & kRefreshCycleList)
+        RebuildCycleList();
+    else if ((code & kRefreshCycleRow) && !session_.Data().IsEmpty())
+        UpdateCurrentCycleRow();
+    if (code & kRefreshStepList)
+        RebuildStepList();
+    if (code & kRefreshEditor)
+        ShowStepEditor();
+    WriteStatusSize();
+    session_.EndRefresh();
+    UpdateCyclePanel();
+    UpdateEnabledStates();
+    SelectCurrentRows();
+    if (debug_.isVisible())
+        debug_.RefreshLists();
+}
+
+uint32_t TMainForm::Estimate(std::size_t cycleStartIndex, bool isCurrentCycle) {
+    std::string remark;
+    const uint32_t total =
+        EstimateCycle(session_.Data(), cycleStartIndex, config_.config, session_.Store().marks,
+                      isCurrentCycle ? session_.CurrentStep() : 0, remark);
+    if (!isCurrentCycle)
+        return total;
+    remark_ = remark;
+    if (const WashRecord *step = session_.CurrentStepRecord())
+        if (StepEditor *editor = EditorFor(step->type))
+            editor->SetRemark(remark_);
+    return total;
+}
+
+void TMainForm::FillCycleRow(int row, std::size_t cycleStartIndex) {
+    const bool current = session_.Starts()[session_.CurrentCycle()] == cycleStartIndex;
+    const uint32_t total = Estimate(cycleStartIndex, current);
+    const WashRecord &start = session_.Data().At(cycleStartIndex);
+    const bool red = session_.Store().marks.CycleMarked(start.Code(1));
+    QTableWidget *list = panels_.cycleList;
+    SetCell(list, row, 0, QString::number(start.Code(1)), red);
+    SetCell(list, row, 1, FromCp1252(start.name), red);
+    SetCell(list, row, 2, QString::fromStdString(DurationText(total)), red);
+}
+
+void TMainForm::RebuildCycleList() {
+    QTableWidget *list = panels_.cycleList;
+    const WashData &data = session_.Data();
+    int row = 0;
+    if (data.Size() >= 2) {
+        for (std::size_t i = 0; i < data.Size(); ++i) {
+            if (data.At(i).type != RecordType::CycleStart)
+                continue;
+            EnsureRows(list, row + 1);
+            FillCycleRow(row++, i);
+        }
+    }
+    list->setRowCount(row);
+}
+
+void TMainForm::UpdateCurrentCycleRow() {
+    const int row = session_.CurrentCycle() - 1;
+    if (!session_.SyncCycleStart() || row < 0)
+        return;
+    QTableWidget *list = panels_.cycleList;
+    EnsureRows(list, row + 1);
+    FillCycleRow(row, session_.CurrentCycleStart());
+    list->scrollToItem(list->item(row, 0));
+}
+
+void TMainForm::RebuildStepList() {
+    QTableWidget *list = panels_.stepList;
+    if (!session_.SyncCycleStart()) {
+        list->setRowCount(0);
+        return;
+    }
+    const WashData &data = session_.Data();
+    const WarningMarks &marks = session_.Store().marks;
+    const int number = data.At(session_.CurrentCycleStart()).Code(1);
+    int row = 0;
+    for (std::size_t i = session_.CurrentCycleStart() + 1; i < data.Size(); ++i) {
+        const WashRecord &record = data.At(i);
+        if (record.type == RecordType::CycleEnd || record.type == RecordType::DataEnd)
+            break;
+        EnsureRows(list, row + 1);
+        const bool red = marks.StepMarked(number, row + 1);
+        SetCell(list, row, 0, QString::number(row + 1), red);
+        SetCell(list, row, 1, FromCp1252(StepDescription(record, config_.config)), red);
+        SetCell(list, row, 2,
+                record.IsStep() ? QString::fromStdString(DurationText(record.time)) : QString(),
+                red);
+        ++row;
+    }
+    list->setRowCount(row);
+}
+
+void TMainForm::ShowStepEditor() {
+    const bool hasCycle = session_.SyncCycleStart();
+    WashRecord *step = hasCycle ? session_.CurrentStepRecord() : nullptr;
+    if (hasCycle)
+        Estimate(session_.CurrentCycleStart(), true);
+    StepEditor *shown = step ? EditorFor(step->type) : nullptr;
+    for (StepEditor *editor : editors_)
+        if (editor && editor != shown)
+            editor->hide();
+    if (!shown)
+        return;
+    shown->show();
+    shown->LoadStep(*step);
+    shown->SetRemark(remark_);
+}
+
+void TMainForm::WriteStatusSize() {
+    const WashData &data = session_.Data();
+    const int cycles = data.CycleCount();
+    if (cycles == 0) {
+        statusPanels_[1]->setText(QStringLiteral("no cycles"));
+        return;
+    }
+    const std::string text = std::to_string(cycles) + (cycles == 1 ? " cycle," : " cycles,") +
+                             "  total size=" + std::to_string(WashDataFileSize(data)) + " bytes";
+    statusPanels_[1]->setText(QString::fromStdString(text));
+}
+
+void TMainForm::UpdateCyclePanel() {
+    const QString name = FromCp1252(session_.NameFieldText());
+    // Only the user's typing renames; showing the current name is no change.
+    if (panels_.editName->text() != name) {
+        const QSignalBlocker block(panels_.editName);
+        // A 17-character name from a file is shown in full; typing stays limited to 16.
+        panels_.editName->setMaxLength(std::max<int>(kMaxTypedNameLength, name.size()));
+        panels_.editName->setText(name);
+        panels_.editName->setMaxLength(std::max<int>(kMaxTypedNameLength, name.size()));
+    }
+    panels_.editNumber->setText(QString::number(session_.NumberFieldValue()));
+    panels_.titles[1]->setText(FromCp1252(session_.CycleHeading()));
+    panels_.addCycle->setText(QString::fromStdString(session_.AddCycleCaption()));
+    actions_.addCycle->setText(QString::fromStdString(session_.AddCycleMenuCaption()));
+    const bool add = session_.Mode() == PlacementMode::Add;
+    panels_.addStep->setChecked(add);
+    panels_.insertStep->setChecked(!add);
+    actions_.addMode->setChecked(add);
+    actions_.insertMode->setChecked(!add);
+}
+
+void TMainForm::UpdateEnabledStates() {
+    const EnabledStates on = session_.Enabled();
+    const auto both = [](QWidget *widget, QAction *action, bool enabled) {
+        widget->setEnabled(enabled);
+        action->setEnabled(enabled);
+    };
+    both(panels_.deleteCycle, actions_.deleteCycle, on.deleteCycle);
+    both(panels_.cut, actions_.cutCycle, on.cut);
+    both(panels_.copy, actions_.copyCycle, on.copy);
+    both(panels_.paste, actions_.pasteCycle, on.paste);
+    both(panels_.cycleUp, actions_.cycleUp, on.cycleUp);
+    both(panels_.cycleDown, actions_.cycleDown, on.cycleDown);
+    panels_.editName->setEnabled(on.rename);
+    panels_.nameLabel->setEnabled(on.rename);
+    panels_.editNumber->setEnabled(on.renumber);
+    panels_.upDownNumber->setEnabled(on.renumber);
+    both(panels_.addStep, actions_.addMode, on.addMode);
+    both(panels_.insertStep, actions_.insertMode, on.insertMode);
+    both(panels_.deleteStep, actions_.deleteStep, on.deleteStep);
+    both(panels_.stepUp, actions_.stepUp, on.stepUp);
+    both(panels_.stepDown, actions_.stepDown, on.stepDown);
+    for (std::size_t i = 0; i < kMainFormStepTypes.size(); ++i) {
+        const bool built = EditorFor(kMainFormStepTypes[i].type) != nullptr;
+        both(panels_.typeButtons[i], actions_.addType[i], on.addStep && built);
+    }
+}
+
+void TMainForm::SelectCurrentRows() {
+    const auto select = [](QTableWidget *list, int ordinal) {
+        if (list->rowCount() == 0 || ordinal < 1 || ordinal > list->rowCount())
+            return;
+        list->selectRow(ordinal - 1);
+        list->setCurrentCell(ordinal - 1, 0);
+        list->scrollToItem(list->item(ordinal - 1, 0));
+    };
+    select(panels_.cycleList, session_.CurrentCycle());
+    select(panels_.stepList, session_.CurrentStep());
+}
+
+StepEditor *TMainForm::EditorFor(RecordType type) const {
+    if (!IsStep(type))
+        return nullptr;
+    return editors_[TypeSlot(type)];
+}
+
+// --- Commands ---
+
+void TMainForm::RunCommand(const CommandResult &result) {
+    if (result.message)
+        ShowUserMessage(this, *result.message);
+    if (result.refresh == kRefreshNone)
+        return;
+    if (result.busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    RefreshView(result.refresh);
+    if (result.busy)
+        QApplication::restoreOverrideCursor();
+}
+
+void TMainForm::ConnectCycleCommands() {
+    const auto wire = [this](QAction *action, QAbstractButton *button,
+                             CommandResult (EditSession::*command)()) {
+        const auto run = [this, command] { RunCommand((session_.*command)()); };
+        connect(action, &QAction::triggered, this, run);
+        if (button)
+            connect(button, &QAbstractButton::clicked, this, run);
+    };
+    wire(actions_.addCycle, panels_.addCycle, &EditSession::AddCycle);
+    wire(actions_.deleteCycle, panels_.deleteCycle, &EditSession::DeleteCycle);
+    wire(actions_.cutCycle, panels_.cut, &EditSession::CutCycle);
+    wire(actions_.copyCycle, panels_.copy, &EditSession::CopyCycle);
+    wire(actions_.pasteCycle, panels_.paste, &EditSession::PasteCycle);
+    wire(actions_.cycleUp, panels_.cycleUp, &EditSession::MoveCycleUp);
+    wire(actions_.cycleDown, panels_.cycleDown, &EditSession::MoveCycleDown);
+    connect(panels_.upDownNewCycle, &UpDownArrows::Pressed, this,
+            [this](bool up) { RunCommand(session_.StepNewCycleNumber(up)); });
+    connect(panels_.upDownNumber, &UpDownArrows::Pressed, this,
+            [this](bool up) { RunCommand(session_.RenumberCycle(up)); });
+    connect(panels_.editName, &QLineEdit::textEdited, this,
+            [this](const QString &text) { RunCommand(session_.RenameCycle(ToCp1252(text))); });
+    connect(panels_.cycleList, &QTableWidget::itemSelectionChanged, this,
+            &TMainForm::CycleRowChosen);
+}
+
+void TMainForm::ConnectStepCommands() {
+    const auto wire = [this](QAction *action, QAbstractButton *button,
+                             CommandResult (EditSession::*command)()) {
+        const auto run = [this, command] { RunCommand((session_.*command)()); };
+        connect(action, &QAction::triggered, this, run);
+        connect(button, &QAbstractButton::clicked, this, run);
+    };
+    wire(actions_.deleteStep, panels_.deleteStep, &EditSession::DeleteStep);
+    wire(actions_.stepUp, panels_.stepUp, &EditSession::MoveStepUp);
+    wire(actions_.stepDown, panels_.stepDown, &EditSession::MoveStepDown);
+    for (std::size_t i = 0; i < kMainFormStepTypes.size(); ++i) {
+        const RecordType type = kMainFormStepTypes[i].type;
+        connect(actions_.addType[i], &QAction::triggered, this, [this, type] { AddStep(type); });
+        connect(panels_.typeButtons[i], &QPushButton::clicked, this,
+                [this, type] { AddStep(type); });
+    }
+    connect(panels_.addStep, &QToolButton::clicked, this,
+            [this] { ChooseMode(PlacementMode::Add); });
+    connect(panels_.insertStep, &QToolButton::clicked, this,
+            [this] { ChooseMode(PlacementMode::Insert); });
+    connect(actions_.addMode, &QAction::triggered, this,
+            [this] { ChooseMode(PlacementMode::Add); });
+    connect(actions_.insertMode, &QAction::triggered, this,
+            [this] { ChooseMode(PlacementMode::Insert); });
+    connect(panels_.stepList, &QTableWidget::itemSelectionChanged, this, &TMainForm::StepRowChosen);
+}
+
+void TMainForm::ConnectWindowCommands() {
+    connect(actions_.fileExit, &QAction::triggered, this, &QWidget::close);
+    connect(actions_.tbExit, &QAction::triggered, this, &QWidget::close);
+    connect(actions_.help, &QAction::triggered, this, &TMainForm::ShowHelp);
+    connect(actions_.about, &QAction::triggered, this, &TMainForm::ShowAbout);
+    connect(actions_.showDebug, &QAction::triggered, this, &TMainForm::ShowDebugScreen);
+    // Their dialogs are not part of this window; they stay disabled until they are wired.
+    for (QAction *action :
+         {actions_.fileNew, actions_.fileLoad, actions_.fileSave, actions_.filePrint,
+          actions_.configuration, actions_.boardInfo, actions_.prices, actions_.talk,
+          actions_.talkNetwork, actions_.programOptions, actions_.tbNew, actions_.tbLoad,
+          actions_.tbSave, actions_.tbConfig, actions_.tbTalk, actions_.tbNetwork,
+          actions_.tbPrices, actions_.tbPrint, actions_.tbSetup})
+        action->setEnabled(false);
+}
+
+void TMainForm::AddStep(RecordType type) {
+    StepEditor *editor = EditorFor(type);
+    if (!editor)
+        return;
+    RunCommand(
+        session_.AddStep(type, [editor](WashRecord &record) { editor->NewStepRecord(record); }));
+}
+
+void TMainForm::ChooseMode(PlacementMode mode) {
+    session_.SetMode(mode);
+    UpdateCyclePanel();
+}
+
+void TMainForm::CycleRowChosen() {
+    if (refreshDepth_ > 0)
+        return;
+    const int row = panels_.cycleList->currentRow();
+    if (row < 0 || panels_.cycleList->selectedItems().isEmpty())
+        return;
+    RunCommand(session_.SelectCycle(row + 1));
+}
+
+void TMainForm::StepRowChosen() {
+    if (refreshDepth_ > 0)
+        return;
+    const int row = panels_.stepList->currentRow();
+    if (row < 0 || panels_.stepList->selectedItems().isEmpty())
+        return;
+    RunCommand(session_.SelectStep(row + 1));
+}
+
+void TMainForm::ShowHelp() {
+    const QString path = FromCp1252(folders_.data) + QString::fromLatin1(kHelpDocument);
+    if (QFileInfo::exists(path)) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        return;
+    }
+    ShowUserMessage(this, UserMessage{"The help file: " + ToCp1252(path) + " does not exist!",
+                                      MessageIcon::Warning,
+                                      MessageButtons::Ok,
+                                      {}});
+}
+
+void TMainForm::ShowAbout() {
+    TAboutForm about(this);
+    about.exec();
+}
+
+void TMainForm::ShowDebugScreen() {
+    debug_.show();
+    debug_.raise();
+    debug_.activateWindow();
+}
+
+// --- Title, options, layout ---
+
+void TMainForm::SetCurrentFile(const std::string &path) {
+    currentFile_ = path;
+}
+
+void TMainForm::WriteTitle() {
+    QString title = QString::fromLatin1(kTitle);
+    if (!currentFile_.empty())
+        title += QString::fromLatin1(kTitleSeparator) +
+                 QFileInfo(QString::fromStdString(currentFile_)).fileName();
+    setWindowTitle(title);
+}
+
+void TMainForm::ApplyCaptionSetting() {
+    korvanta::ApplyCaptionSetting(actions_, options_.showCaption);
+    ApplyLayout();
+}
+
+void TMainForm::SaveOptions() {
+    if (!optionsStore_)
+        return;
+    const SaveOptionsResult saved = korvanta::SaveOptions(*optionsStore_, options_);
+    if (!saved.ok)
+        ShowUserMessage(this,
+                        UserMessage{saved.message, MessageIcon::Error, MessageButtons::Ok, {}});
+}
+
+void TMainForm::ApplyLayout() {
+    const QRect outer = frameGeometry();
+    MainFormFrame frame;
+    frame.band = actions_.toolBar->height();
+    frame.bandRight = actions_.toolBar->geometry().right() + 1;
+    frame.statusTop = frame.band + centralWidget()->height();
+    const MainFormGeometry geometry =
+        ComputeMainFormGeometry(outer.width(), outer.height(), frame.band, frame.bandRight, scale_);
+    std::vector<QWidget *> editors;
+    for (StepEditor *editor : editors_)
+        if (editor)
+            editors.push_back(editor);
+    ApplyMainFormLayout(panels_, geometry, frame, editors);
+    statusPanels_[0]->setFixedWidth(geometry.statusPanel1);
+    statusPanels_[1]->setFixedWidth(geometry.statusPanel2);
+    statusPanels_[2]->setMinimumWidth(geometry.statusPanel3);
+    statusBar()->update();
+}
+
+// --- Window events ---
+
+bool TMainForm::event(QEvent *event) {
+    // Hints of controls and menu items go to the first status bar panel.
+    if (event->type() == QEvent::StatusTip) {
+        statusPanels_[0]->setText(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TMainForm::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    // The editors take their sizes while visible, before the layout places them.
+    for (StepEditor *editor : editors_)
+        if (editor) {
+            editor->show();
+            editor->adjustSize();
+        }
+    ApplyLayout();
+    RefreshView(13);
+    emit FirstShown();
+}
+
+void TMainForm::resizeEvent(QResizeEvent *event) {
+    QMainWindow::resizeEvent(event);
+    ApplyLayout();
+}
+
+void TMainForm::closeEvent(QCloseEvent *event) {
+    SaveOptions();
+    debug_.close();
+    event->accept();
+}
+
+} // namespace korvanta
