@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -9,12 +10,8 @@ using namespace korvanta;
 
 namespace {
 
-WashRecord Step(RecordType type, std::vector<int> codes) {
-    WashRecord record;
-    record.type = type;
-    for (std::size_t i = 0; i < codes.size(); ++i)
-        record.SetCode(static_cast<int>(i) + 1, codes[i]);
-    return record;
+WashRecord Step(RecordType type, std::initializer_list<int> codes) {
+    return WashRecord::WithCodes(type, codes);
 }
 
 // A mix of every step type that exercises fills, heating, cool-downs and spins.

@@ -14,12 +14,7 @@ namespace {
 constexpr int kCycleNumber = 3;
 
 WashRecord Rec(RecordType type, std::initializer_list<int> codes) {
-    WashRecord record;
-    record.type = type;
-    int n = 1;
-    for (int code : codes)
-        record.SetCode(n++, code);
-    return record;
+    return WashRecord::WithCodes(type, codes);
 }
 
 WashRecord FillRec(int inlets, int temp, int level, int min, int sec) {

@@ -53,6 +53,15 @@ WashRecord WashRecord::MakeStep(RecordType type) {
     return record;
 }
 
+WashRecord WashRecord::WithCodes(RecordType type, std::initializer_list<int> codes) {
+    WashRecord record;
+    record.type = type;
+    int n = 1;
+    for (int code : codes)
+        record.SetCode(n++, code);
+    return record;
+}
+
 WashRecord WashRecord::MakeCycleStart(int number, std::string name) {
     WashRecord record;
     record.type = RecordType::CycleStart;

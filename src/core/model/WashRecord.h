@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -53,6 +54,8 @@ struct WashRecord {
 
     // A record of the type with its codes present and zero.
     static WashRecord MakeStep(RecordType type);
+    // A record of the type holding exactly these codes from Code1 on (at most seven).
+    static WashRecord WithCodes(RecordType type, std::initializer_list<int> codes);
     static WashRecord MakeCycleStart(int number, std::string name);
     static WashRecord MakeCycleEnd();
     static WashRecord MakeDataEnd();
