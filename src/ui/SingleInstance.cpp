@@ -1,0 +1,171 @@
+#include "ui/SingleInstance.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocalSocket>
+#include <QMessageBox>
+#include <QThread>
+#include <QTimer>
+#include <cstring>
+
+namespace korvanta {
+
+namespace {
+
+constexpr int kMaxTextBytes = kHandOverBlockSize - 1;
+constexpr int kConnectAttempts = 5;
+constexpr int kConnectWaitMs = 400;
+constexpr int kWriteWaitMs = 1000;
+constexpr int kMaxNotificationLine = 16; // "1124" and a line end; longer lines are not ours
+constexpr const char *kNoFileQuestion = "No file selected, open New file?";
+
+QString LockPath() {
+    return QDir(QDir::tempPath()).filePath(QString(kInstanceLockName) + ".lock");
+}
+
+QByteArray NotificationLine() {
+    return QByteArray::number(kHandOverMessage) + '\n';
+}
+
+bool ConnectToRunningCopy(QLocalSocket &socket) {
+    for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
+        socket.connectToServer(QString::fromLatin1(kInstanceLockName));
+        if (socket.waitForConnected(kConnectWaitMs))
+            return true;
+        QThread::msleep(kConnectWaitMs / 2);
+    }
+    return false;
+}
+
+bool AskForNewFile() {
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
+                    QString::fromLatin1(kNoFileQuestion), QMessageBox::Yes | QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+// True once the running copy has emptied the block.
+bool BlockTaken(QSharedMemory &block) {
+    if (!block.lock())
+        return false;
+    const bool taken = static_cast<const char *>(block.constData())[0] == 0;
+    block.unlock();
+    return taken;
+}
+
+} // namespace
+
+QString HandOverText(const char *block, int size) {
+    const int limit = std::min(size, kMaxTextBytes);
+    if (!block || limit <= 0)
+        return {};
+    const void *zero = std::memchr(block, 0, static_cast<std::size_t>(limit));
+    const int length = zero ? static_cast<int>(static_cast<const char *>(zero) - block) : limit;
+    return QString::fromUtf8(block, length);
+}
+
+void WriteHandOverText(char *block, int size, const QString &text) {
+    if (!block || size <= 0)
+        return;
+    QByteArray bytes = text.toUtf8();
+    int length = std::min<int>(bytes.size(), std::min(size - 1, kMaxTextBytes));
+    // Never end inside a character: step back over UTF-8 continuation bytes.
+    while (length > 0 && length < bytes.size() && (bytes[length] & 0xC0) == 0x80)
+        --length;
+    std::memcpy(block, bytes.constData(), static_cast<std::size_t>(length));
+    std::memset(block + length, 0, static_cast<std::size_t>(size - length));
+}
+
+SingleInstance::SingleInstance(QObject *parent)
+    : QObject(parent), lock_(LockPath()), block_(QString::fromLatin1(kHandOverBlockName)) {
+    lock_.setStaleLockTime(0);
+}
+
+SingleInstance::~SingleInstance() {
+    server_.close();
+    if (block_.isAttached())
+        block_.detach();
+    lock_.unlock();
+}
+
+bool SingleInstance::BecomeFirstCopy() {
+    if (!lock_.tryLock(0))
+        return false;
+    CreateBlock();
+    Listen();
+    return true;
+}
+
+void SingleInstance::CreateBlock() {
+    if (block_.create(kHandOverBlockSize))
+        return;
+    if (block_.error() != QSharedMemory::AlreadyExists)
+        return;
+    // Left by a copy that crashed: take it away and make a fresh one.
+    if (block_.attach())
+        block_.detach();
+    if (!block_.create(kHandOverBlockSize) && block_.attach() && block_.size() < kHandOverBlockSize)
+        block_.detach();
+}
+
+void SingleInstance::Listen() {
+    const QString name = QString::fromLatin1(kInstanceLockName);
+    QLocalServer::removeServer(name); // a socket left by a crashed copy
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server_.listen(name))
+        return;
+    connect(&server_, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *socket = server_.nextPendingConnection()) {
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QLocalSocket::readyRead, this,
+                    [this, socket] { ReadNotifications(socket); });
+        }
+    });
+}
+
+void SingleInstance::ReadNotifications(QLocalSocket *socket) {
+    while (socket->canReadLine()) {
+        const QByteArray line = socket->readLine(kMaxNotificationLine + 1).trimmed();
+        if (line == QByteArray::number(kHandOverMessage))
+            TakeHandOver();
+    }
+    if (socket->bytesAvailable() > kMaxNotificationLine)
+        socket->abort(); // not a notification of ours
+}
+
+void SingleInstance::TakeHandOver() {
+    if (!block_.isAttached() || block_.size() < kHandOverBlockSize || !block_.lock())
+        return;
+    char *data = static_cast<char *>(block_.data());
+    const QString text = HandOverText(data, kHandOverBlockSize);
+    data[0] = 0; // releases the waiting second start
+    block_.unlock();
+    QTimer::singleShot(0, this, [this, text] { emit HandOverReceived(text); });
+}
+
+int SingleInstance::HandOverToRunningCopy(const QStringList &arguments) {
+    QLocalSocket socket;
+    if (!ConnectToRunningCopy(socket))
+        return 0;
+    QString text = arguments.size() > 1 ? arguments.at(1) : QString();
+    if (text.isEmpty()) {
+        if (!AskForNewFile())
+            return 0;
+        text = QString::fromLatin1(kNewFileHandOver);
+    }
+    QSharedMemory block(QString::fromLatin1(kHandOverBlockName));
+    if (!block.attach() || block.size() < kHandOverBlockSize || !block.lock())
+        return 0;
+    WriteHandOverText(static_cast<char *>(block.data()), kHandOverBlockSize, text);
+    block.unlock();
+    socket.write(NotificationLine());
+    socket.waitForBytesWritten(kWriteWaitMs);
+    for (int poll = 0; poll < kHandOverPolls; ++poll) {
+        QThread::msleep(kHandOverPollMs);
+        if (BlockTaken(block))
+            break;
+    }
+    block.detach();
+    return 0;
+}
+
+} // namespace korvanta
