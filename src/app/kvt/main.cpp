@@ -1,36 +1,132 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <cstdio>
 
+#include "KvtEstimate.h"
+#include "KvtInspect.h"
+#include "KvtOutput.h"
 #include "MachineCommands.h"
 
 using namespace korvanta;
 
 namespace {
 
-constexpr int kExitUsage = 2;
+const char kSynopsis[] =
+    "Inspects, estimates and resaves Korvanta wash data files (.kvt) and talks to machines.\n"
+    "\n"
+    "  kvt info FILE                 the header and the size\n"
+    "  kvt list FILE                 a line per cycle: number, name, duration\n"
+    "  kvt steps FILE NUMBER         a line per step of cycle NUMBER\n"
+    "  kvt dump FILE                 the raw record rows\n"
+    "  kvt estimate FILE --json      cycles, steps, times and warnings as JSON\n"
+    "  kvt resave IN OUT             load IN and save it as OUT\n"
+    "  kvt report FILE [--cycles all|N,N..] [--config] -o OUT\n"
+    "  kvt [--port NAME] write-cycles FILE | read-cycles OUT | write-software BIN\n"
+    "      | write-prices FILE | read-prices OUT | write-lifetest on|off | read-lifetest\n"
+    "      | board-info\n"
+    "  kvt ports | detect\n"
+    "  kvt [--port NAME] net-scan | net-write-cycles FILE --to A,B..\n"
+    "      | net-write-software BIN --to A,B..\n"
+    "\n"
+    "Exit status: 0 done, 1 failed (the message on stderr), 2 wrong usage.";
 
 const QStringList kMachineCommands = {
     "write-cycles",   "read-cycles",      "write-software",    "write-prices", "read-prices",
     "write-lifetest", "read-lifetest",    "board-info",        "ports",        "detect",
     "net-scan",       "net-write-cycles", "net-write-software"};
 
+struct Options {
+    QCommandLineOption port{"port", "Serial port of the machine (default: the PortName option).",
+                            "NAME"};
+    QCommandLineOption yes{"yes", "Answer Yes to \"Continue?\" questions."};
+    QCommandLineOption retries{"retries", "Answer Retry N times, then Cancel.", "N", "0"};
+    QCommandLineOption json{"json", "Print the estimate as JSON."};
+    QCommandLineOption cycles{"cycles", "Cycles of the report: all or N,N..", "LIST", "all"};
+    QCommandLineOption config{"config", "Add the configuration to the report."};
+    QCommandLineOption output{QStringList{"o", "output"}, "File to write.", "OUT"};
+    QCommandLineOption to{"to", "Network addresses of the machines.", "A,B.."};
+};
+
+bool WholeNumber(const QString &text, int &value) {
+    static const QRegularExpression digits("^[0-9]{1,9}$");
+    if (!digits.match(text).hasMatch())
+        return false;
+    value = text.toInt();
+    return true;
+}
+
+// Positional arguments for a command: exactly count after the command's name.
+bool Arity(const QStringList &args, int count) {
+    return args.size() == count + 1;
+}
+
+int RunMachine(const QCommandLineParser &parser, const Options &options, QStringList args) {
+    KvtCommonOptions common;
+    common.port = parser.value(options.port);
+    common.yes = parser.isSet(options.yes);
+    if (!WholeNumber(parser.value(options.retries), common.retries))
+        return PrintUsage("--retries needs a whole number");
+    if (parser.isSet(options.to))
+        args << "--to" << parser.value(options.to);
+    return RunMachineCommand(args, common);
+}
+
+int RunFileCommand(const QCommandLineParser &parser, const Options &options,
+                   const QStringList &args) {
+    const QString command = args.first();
+    if (command == "info" && Arity(args, 1))
+        return RunInfo(args[1]);
+    if (command == "list" && Arity(args, 1))
+        return RunList(args[1]);
+    if (command == "dump" && Arity(args, 1))
+        return RunDump(args[1]);
+    if (command == "resave" && Arity(args, 2))
+        return RunResave(args[1], args[2]);
+    if (command == "estimate" && Arity(args, 1) && parser.isSet(options.json))
+        return RunEstimateJson(args[1]);
+    int number = 0;
+    if (command == "steps" && Arity(args, 2)) {
+        if (!WholeNumber(args[2], number))
+            return PrintUsage("steps: NUMBER must be a cycle number");
+        return RunSteps(args[1], number);
+    }
+    if (command == "estimate" && Arity(args, 1))
+        return PrintUsage("estimate: only --json output is offered");
+    if (command == "report")
+        return PrintFailure(ErrorMessage("report: not available"));
+    static const QStringList known = {"info", "list", "dump", "resave", "estimate", "steps"};
+    if (known.contains(command))
+        return PrintUsage("Wrong arguments for " + command);
+    return PrintUsage("Unknown command: " + command);
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("kvt");
+    QCoreApplication::setApplicationVersion(KVT_VERSION);
     QCommandLineParser parser;
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument("command", "The command to run.");
-    parser.process(app);
+    parser.setApplicationDescription(kSynopsis);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const Options options;
+    parser.addOptions({options.port, options.yes, options.retries, options.json, options.cycles,
+                       options.config, options.output, options.to});
+    parser.addPositionalArgument("command", "The command and its arguments, see above.",
+                                 "command [arguments]");
+    if (!parser.parse(QCoreApplication::arguments()))
+        return PrintUsage(parser.errorText());
+    if (parser.isSet(help))
+        parser.showHelp(kExitOk);
+    if (parser.isSet(version))
+        parser.showVersion();
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty())
-        return kExitUsage;
+        return PrintUsage("No command given");
     if (kMachineCommands.contains(args.first()))
-        return RunMachineCommand(args, KvtCommonOptions{});
-    std::fprintf(stderr, "%s: not available\n", qUtf8Printable(args.first()));
-    return 1;
+        return RunMachine(parser, options, args);
+    return RunFileCommand(parser, options, args);
 }
