@@ -23,6 +23,7 @@
 #include "model/DurationText.h"
 #include "model/WashDataSize.h"
 #include "platform/Cp1252.h"
+#include "platform/Folders.h"
 #include "steps/StepDescription.h"
 #include "ui/MainFormGeometry.h"
 #include "ui/MainFormLayout.h"
@@ -49,21 +50,6 @@ constexpr int kRefreshCycleList = 1;
 constexpr int kRefreshCycleRow = 2;
 constexpr int kRefreshStepList = 4;
 constexpr int kRefreshEditor = 8;
-
-QString WithSeparator(const QString &folder) {
-    return QDir::toNativeSeparators(QDir::cleanPath(folder)) + QDir::separator();
-}
-
-KnownFolders FindFolders() {
-    KnownFolders folders;
-    const QString documents =
-        WithSeparator(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    folders.documents = documents.toStdString();
-    folders.data =
-        (documents + QStringLiteral("Korvanta Planner") + QDir::separator()).toStdString();
-    folders.temp = WithSeparator(QDir::tempPath()).toStdString();
-    return folders;
-}
 
 std::size_t TypeSlot(RecordType type) {
     return static_cast<std::size_t>(type) - 1;
@@ -105,13 +91,15 @@ private:
 TMainForm::TMainForm(TDebugForm &debug, ConfigStore &config, OptionsStore *optionsStore,
                      QWidget *parent)
     : QMainWindow(parent), debug_(debug), config_(config), optionsStore_(optionsStore),
-      session_(debug.Store()), folders_(FindFolders()) {
+      session_(debug.Store()), folders_(FindKnownFolders()) {
     setObjectName(QStringLiteral("TMainForm"));
     actions_ = BuildMainFormActions(this);
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(central);
     panels_ = BuildMainFormPanels(central);
+    files_ =
+        std::make_unique<FileCommands>(*this, options_, config_, session_.Store(), folders_, this);
     CreateEditors(central);
     CreateStatusBar();
     if (optionsStore_)
@@ -441,13 +429,20 @@ void TMainForm::ConnectWindowCommands() {
     connect(actions_.help, &QAction::triggered, this, &TMainForm::ShowHelp);
     connect(actions_.about, &QAction::triggered, this, &TMainForm::ShowAbout);
     connect(actions_.showDebug, &QAction::triggered, this, &TMainForm::ShowDebugScreen);
+    const auto file = [this](QAction *menu, QAction *tool, void (FileCommands::*command)()) {
+        const auto run = [this, command] { ((*files_).*command)(); };
+        connect(menu, &QAction::triggered, this, run);
+        connect(tool, &QAction::triggered, this, run);
+    };
+    file(actions_.fileNew, actions_.tbNew, &FileCommands::New);
+    file(actions_.fileLoad, actions_.tbLoad, &FileCommands::Load);
+    file(actions_.fileSave, actions_.tbSave, &FileCommands::Save);
     // Their dialogs are not part of this window; they stay disabled until they are wired.
     for (QAction *action :
-         {actions_.fileNew, actions_.fileLoad, actions_.fileSave, actions_.filePrint,
-          actions_.configuration, actions_.boardInfo, actions_.prices, actions_.talk,
-          actions_.talkNetwork, actions_.programOptions, actions_.tbNew, actions_.tbLoad,
-          actions_.tbSave, actions_.tbConfig, actions_.tbTalk, actions_.tbNetwork,
-          actions_.tbPrices, actions_.tbPrint, actions_.tbSetup})
+         {actions_.filePrint, actions_.configuration, actions_.boardInfo, actions_.prices,
+          actions_.talk, actions_.talkNetwork, actions_.programOptions, actions_.tbConfig,
+          actions_.tbTalk, actions_.tbNetwork, actions_.tbPrices, actions_.tbPrint,
+          actions_.tbSetup})
         action->setEnabled(false);
 }
 
@@ -509,6 +504,26 @@ void TMainForm::ShowDebugScreen() {
 
 void TMainForm::SetCurrentFile(const std::string &path) {
     currentFile_ = path;
+}
+
+void TMainForm::ResetData() {
+    for (StepEditor *editor : editors_)
+        if (editor)
+            editor->DataCleared();
+    session_.ResetAfterNew();
+    RefreshView(13);
+}
+
+void TMainForm::AfterLoad() {
+    session_.ResetAfterLoad();
+    RefreshView(13);
+}
+
+void TMainForm::ConfigurationChanged() {
+    for (StepEditor *editor : editors_)
+        if (editor)
+            editor->ConfigChanged();
+    RefreshView(13);
 }
 
 void TMainForm::WriteTitle() {
@@ -585,6 +600,10 @@ void TMainForm::resizeEvent(QResizeEvent *event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent *event) {
+    if (!files_->AskSaveChanges()) {
+        event->ignore();
+        return;
+    }
     SaveOptions();
     debug_.close();
     event->accept();

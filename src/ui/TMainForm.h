@@ -3,12 +3,14 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "config/ConfigStore.h"
 #include "files/ChooseFile.h"
 #include "files/ProgramOptions.h"
 #include "model/EditSession.h"
+#include "ui/FileCommands.h"
 #include "ui/MainFormActions.h"
 #include "ui/MainFormPanels.h"
 #include "ui/steps/EditorHost.h"
@@ -25,7 +27,7 @@ class TDebugForm;
 // current step, with the menus and toolbar that lead to the rest of the program. Widgets stay
 // thin: every cycle and step command is an EditSession operation; the window shows its message
 // and refreshes as the operation says.
-class TMainForm : public QMainWindow, public EditorHost {
+class TMainForm : public QMainWindow, public EditorHost, public FileCommandsHost {
     Q_OBJECT
 public:
     // The debug window object owns the wash data; the configuration store belongs to the
@@ -53,10 +55,19 @@ public:
     // Percent; every design distance d of the layout is d x scale / 100.
     uint8_t DisplayScale() const { return scale_; }
 
-    const std::string &CurrentFile() const { return currentFile_; }
-    void SetCurrentFile(const std::string &path);
+    FileCommands &Files() { return *files_; }
+
+    // FileCommandsHost
+    const std::string &CurrentFile() const override { return currentFile_; }
+    void SetCurrentFile(const std::string &path) override;
     // "Korvanta Planner v2.04", and "   -   " + the current file's name when there is one.
-    void WriteTitle();
+    void WriteTitle() override;
+    void ResetData() override;
+    void AfterLoad() override;
+
+    // The configuration or the options changed: the editors re-apply what depends on them and
+    // the whole window is refreshed.
+    void ConfigurationChanged();
 
     // Re-applies the toolbar caption option and the layout (after the options change).
     void ApplyCaptionSetting();
@@ -111,6 +122,7 @@ private:
     ProgramOptions options_;
     EditSession session_;
     KnownFolders folders_;
+    std::unique_ptr<FileCommands> files_;
     std::string currentFile_;
     std::string remark_; // StepRemark of the current step, from the last estimate
     MainFormActions actions_;

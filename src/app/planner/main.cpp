@@ -1,6 +1,9 @@
 #include <QApplication>
+#include <QStringList>
 
 #include "config/ConfigStore.h"
+#include "platform/SettingsOptionsStore.h"
+#include "ui/FileCommands.h"
 #include "ui/TDebugForm.h"
 #include "ui/TMainForm.h"
 
@@ -10,12 +13,22 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("KVT"));
     QCoreApplication::setApplicationName(QStringLiteral("KorvantaPlanner"));
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
 
+    korvanta::SettingsOptionsStore options;
     // Held here until the configuration dialog object, its owner, takes it over.
     korvanta::ConfigStore config;
     // The debug window object owns the wash data, so it is made before the window that edits it.
     korvanta::TDebugForm debug;
-    korvanta::TMainForm window(debug, config, nullptr);
+    korvanta::TMainForm window(debug, config, &options);
+
+    // Exactly one argument names a wash data file to open once the window is first shown.
+    QObject::connect(&window, &korvanta::TMainForm::FirstShown, &window, [&window, arguments] {
+        window.SetCurrentFile({});
+        if (arguments.size() == 1)
+            window.Files().LoadFile(arguments.front().toStdString());
+        window.WriteTitle();
+    });
     window.show();
     QApplication::exec();
     return 0;

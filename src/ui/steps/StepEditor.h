@@ -26,6 +26,12 @@ public:
     virtual void SetRemark(const std::string &remark) { (void)remark; }
     // Configuration or options changed (units, type, advanced mode): re-apply captions/ranges.
     virtual void ConfigChanged() {}
+    // The whole wash data was cleared (New, a rejected file, data read from a machine): the
+    // editors that keep a start-up choice go back to it.
+    virtual void DataCleared() {}
+    // The whole wash data was cleared (New and the like): editors that keep a template reset
+    // what the clearing resets, by the configuration in force at that moment.
+    virtual void WashDataCleared() {}
 
 protected:
     EditorHost *Host() const { return host_; }
