@@ -27,10 +27,15 @@ QPushButton *MakeToggleButton(const QString &name, const QString &caption, QWidg
     return button;
 }
 
+WashRecord *CurrentStepOfType(EditorHost *host, RecordType type) {
+    WashRecord *record = host ? host->CurrentStepRecord() : nullptr;
+    return record && record->type == type ? record : nullptr;
+}
+
 bool StoreStep(EditorHost *host, RecordType type, int refreshCode,
                const std::function<void(WashRecord &)> &write) {
-    WashRecord *record = host ? host->CurrentStepRecord() : nullptr;
-    if (!record || record->type != type)
+    WashRecord *record = CurrentStepOfType(host, type);
+    if (!record)
         return false;
     write(*record);
     host->RefreshView(refreshCode);

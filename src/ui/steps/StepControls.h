@@ -17,6 +17,12 @@ class EditorHost;
 // Background of a field that needs attention: zero time, or a spin speed above the machine's.
 inline const QColor kAlertColour{255, 128, 128};
 
+// Refresh codes an editor asks for after a store (bits: 2 cycle row, 4 step list, 8 editor).
+constexpr int kRefreshSteps = 4;                // only the description changed
+constexpr int kRefreshCycleRowAndSteps = 6;     // durations changed
+constexpr int kRefreshStepsAndEditor = 12;      // the editor must re-derive its controls
+constexpr int kRefreshCycleRowStepsEditor = 14; // both
+
 // A static text control.
 QLabel *MakeLabel(const QString &name, const QString &caption, QWidget *parent);
 // A button that runs its rule when clicked and keeps no state (time and temperature presets).
@@ -28,6 +34,8 @@ QPushButton *MakeToggleButton(const QString &name, const QString &caption, QWidg
 // but only when that record is a step of the editor's type, then ask the main window to
 // refresh with the code (4 step list, 6 cycle row and step list, 12 and 14 also the editor).
 // Returns false, without refreshing, when there was nothing to write into.
+// The current step's record when it is a step of this type, else nullptr.
+WashRecord *CurrentStepOfType(EditorHost *host, RecordType type);
 bool StoreStep(EditorHost *host, RecordType type, int refreshCode,
                const std::function<void(WashRecord &)> &write);
 

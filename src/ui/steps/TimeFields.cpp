@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "ui/steps/EditorHost.h"
 #include "ui/steps/NumberField.h"
 #include "ui/steps/StepControls.h"
 
@@ -46,6 +47,16 @@ void TimeFields::UpdateAlert() {
     smaller_->SetAlert(alert);
 }
 
+void TimeFields::Load(const WashRecord &record, int largerCode) {
+    Set(record.Code(largerCode), record.Code(largerCode + 1));
+    UpdateAlert();
+}
+
+void TimeFields::Fill(WashRecord &record, int largerCode) const {
+    record.SetCode(largerCode, LargerValue());
+    record.SetCode(largerCode + 1, SmallerValue());
+}
+
 QPushButton *TimeFields::AddPreset(const QString &name, const QString &caption, int larger,
                                    int smaller, QWidget *parent) {
     QPushButton *button = MakeActionButton(name, caption, parent);
@@ -54,6 +65,13 @@ QPushButton *TimeFields::AddPreset(const QString &name, const QString &caption, 
         emit PresetChosen();
     });
     return button;
+}
+
+bool StoreStepTime(EditorHost *host, RecordType type, TimeFields *time, int largerCode) {
+    return StoreStep(host, type, kRefreshCycleRowAndSteps, [&](WashRecord &record) {
+        time->Fill(record, largerCode);
+        time->UpdateAlert();
+    });
 }
 
 } // namespace korvanta

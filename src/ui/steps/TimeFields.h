@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include "model/WashRecord.h"
 #include "steps/NumberFieldRule.h"
 
 class QPushButton;
@@ -9,6 +10,7 @@ class QWidget;
 
 namespace korvanta {
 
+class EditorHost;
 class NumberField;
 
 // The two number fields of a step's time: a larger unit (minutes, or hours) and a smaller one
@@ -34,6 +36,11 @@ public:
     // Both fields get the alert colour while both are 0.
     void UpdateAlert();
 
+    // The record's time is held in two codes, the larger unit at largerCode and the smaller
+    // one after it. Load shows them (with the alert); Fill writes the fields into a record.
+    void Load(const WashRecord &record, int largerCode);
+    void Fill(WashRecord &record, int largerCode) const;
+
     // A button that sets both fields to its time and then reports PresetChosen().
     QPushButton *AddPreset(const QString &name, const QString &caption, int larger, int smaller,
                            QWidget *parent);
@@ -48,5 +55,9 @@ private:
     NumberField *larger_;
     NumberField *smaller_;
 };
+
+// The time store shared by the editors: both codes from the fields, the zero-time alert, then
+// the refresh of the cycle row and the step list (the duration changed).
+bool StoreStepTime(EditorHost *host, RecordType type, TimeFields *time, int largerCode);
 
 } // namespace korvanta
