@@ -46,11 +46,12 @@ int main(int argc, char **argv) {
         std::cerr << "korvanta-machine-sim: " << error << "\n";
         return kExitFailure;
     }
-    std::cout << "port: " << server.TerminalName() << std::endl;
+    // The link exists before the port line, so whoever reads that line can use either.
     if (!settings.linkPath.empty() && !MakeLink(server.TerminalName(), settings.linkPath)) {
         std::cerr << "korvanta-machine-sim: cannot link " << settings.linkPath << "\n";
         return kExitFailure;
     }
+    std::cout << "port: " << server.TerminalName() << std::endl;
     server.Serve();
     int status = 0;
     if (!settings.memoryDir.empty() && !controller.SaveMemory(settings.memoryDir, &error)) {
