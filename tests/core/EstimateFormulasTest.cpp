@@ -136,6 +136,7 @@ TEST(EstimateInletWater, FillAndSupplyWater) {
         {1, 0, 40, 17},        {1 | 4, 0, 40, 34}, {2, 0, 150, 17},
         {2 | 4, 0, 95, 34},    {3, 0, 95, 34},     {3 | 4, 0, 76, 51},
         {0, 120, 120, 15},     {4, 120, 120, 15},  {4, 255, 40, 17}, // extra inlet alone
+        {0, 255, 255, 17},     // no temperature without the extra inlet: taken as is
         {1 | 0xF8, 0, 40, 17}, // compartment, rotation and heat bits do not change the water
     };
     for (const auto &c : fills) {
