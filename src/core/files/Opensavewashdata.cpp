@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "config/MachineTypeTable.h"
@@ -59,6 +58,7 @@ public:
     explicit ByteReader(const FileImage &image) : image_(image) {}
 
     bool AtEnd() const { return pos_ >= image_.size(); }
+    std::size_t Remaining() const { return image_.size() - pos_; }
     std::optional<uint8_t> Byte() {
         if (AtEnd())
             return std::nullopt;
@@ -152,11 +152,27 @@ void ReadRecord(ByteReader &reader, uint8_t type, std::vector<WashRecord> &recor
 }
 
 void ReadRecords(ByteReader &reader, std::vector<WashRecord> &records) {
+    records.reserve(reader.Remaining() / 4 + 1); // a step takes at least 4 bytes
     while (const auto type = reader.Byte()) {
         ReadRecord(reader, *type, records);
         if (!records.empty() && records.back().type == RecordType::DataEnd)
             break;
     }
+}
+
+// Reads the stream to its end; a stream that cannot tell its size is read in pieces.
+void ReadAll(std::ifstream &in, FileImage &image) {
+    constexpr std::size_t kPiece = 64 * 1024;
+    std::size_t used = 0;
+    do {
+        image.resize(used + kPiece);
+        in.read(reinterpret_cast<char *>(image.data() + used),
+                static_cast<std::streamsize>(kPiece));
+        used += static_cast<std::size_t>(in.gcount());
+    } while (in);
+    image.resize(used);
+    if (in.eof())
+        in.clear();
 }
 
 std::filesystem::path PathOf(const std::string &utf8) {
@@ -294,7 +310,7 @@ LoadResult LoadWashData(const std::string &path, WashData &data, MachineConfig &
         in.open(file, std::ios::binary);
     FileImage image;
     if (in)
-        image.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        ReadAll(in, image);
     if (!in.is_open() || in.bad())
         return LoadResult{false, ErrorMessage("Unable to open " + path), std::nullopt};
     return ReadWashData(image, data, config);
