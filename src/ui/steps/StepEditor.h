@@ -27,10 +27,9 @@ public:
     // Configuration or options changed (units, type, advanced mode): re-apply captions/ranges.
     virtual void ConfigChanged() {}
     // The whole wash data was cleared (New, a rejected file, data read from a machine): the
-    // editors that keep a start-up choice go back to it.
-    virtual void DataCleared() {}
-    // The whole wash data was cleared (New and the like): editors that keep a template reset
-    // what the clearing resets, by the configuration in force at that moment.
+    // editors that keep a start-up choice go back to it, by the configuration in force at that
+    // moment. An editor overrides either of the two; the window calls DataCleared().
+    virtual void DataCleared() { WashDataCleared(); }
     virtual void WashDataCleared() {}
 
 protected:

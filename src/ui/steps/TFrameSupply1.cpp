@@ -73,7 +73,7 @@ void TFrameSupply1::NewStepRecord(WashRecord &record) {
     time_->Fill(record, kMinutesCode);
 }
 
-void TFrameSupply1::WashDataCleared() {
+void TFrameSupply1::DataCleared() {
     if (CompartmentMachine()) {
         for (int bit = kFirstLaterSoap; bit < kSupplyButtonsPerCode; ++bit)
             soaps_[bit]->setChecked(false);

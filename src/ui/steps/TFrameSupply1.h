@@ -22,7 +22,7 @@ public:
     void NewStepRecord(WashRecord &record) override;
     // Puts up the buttons that a new wash data starts without, by the machine type in force:
     // soaps D, E, F on the 4-compartment generation, remote supply 9 otherwise.
-    void WashDataCleared() override;
+    void DataCleared() override;
 
 private:
     void SpeedButtonClick();
