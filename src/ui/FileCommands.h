@@ -86,6 +86,11 @@ public:
     // Wash data saved to path (messages shown); false when it could not be written.
     bool SaveFile(const std::string &path);
 
+    // Empties the wash data and the cycle clipboard and resets the editing state as New does,
+    // without the unsaved-changes question and without snapshots (so the cleared data counts
+    // as changed). The configuration dialog calls it on a change of soap supply generation.
+    void ClearData();
+
     // Replaces the platform dialog (tests answer it without a screen).
     void SetFileDialog(FileDialogFunction dialog) { fileDialog_ = std::move(dialog); }
 
@@ -95,7 +100,6 @@ private:
     // empty as after New. Messages are shown.
     bool ReadIntoData(const std::string &path);
     void TakeSnapshots();
-    void ClearData();
 
     FileCommandsHost &host_;
     ProgramOptions &options_;
