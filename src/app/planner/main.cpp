@@ -4,6 +4,7 @@
 #include "config/ConfigStore.h"
 #include "platform/SettingsOptionsStore.h"
 #include "ui/FileCommands.h"
+#include "ui/SingleInstance.h"
 #include "ui/TDebugForm.h"
 #include "ui/TMainForm.h"
 
@@ -14,6 +15,11 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setOrganizationName(QStringLiteral("KVT"));
     QCoreApplication::setApplicationName(QStringLiteral("KorvantaPlanner"));
     const QStringList arguments = QCoreApplication::arguments().mid(1);
+
+    // One running copy per user: a second start hands its file to it and ends.
+    korvanta::SingleInstance instance;
+    if (!instance.BecomeFirstCopy())
+        return korvanta::SingleInstance::HandOverToRunningCopy(QCoreApplication::arguments());
 
     korvanta::SettingsOptionsStore options;
     // Held here until the configuration dialog object, its owner, takes it over.
@@ -29,6 +35,8 @@ int main(int argc, char *argv[]) {
             window.Files().LoadFile(arguments.front().toStdString());
         window.WriteTitle();
     });
+    QObject::connect(&instance, &korvanta::SingleInstance::HandOverReceived, &window,
+                     [&window](const QString &text) { window.Files().HandOver(text); });
     window.show();
     QApplication::exec();
     return 0;
