@@ -16,7 +16,6 @@ constexpr int kCycleNumber = 3;
 WashRecord Rec(RecordType type, std::initializer_list<int> codes) {
     return WashRecord::WithCodes(type, codes);
 }
-
 WashRecord FillRec(int inlets, int temp, int level, int min, int sec) {
     return Rec(RecordType::Fill, {inlets, temp, level, min, sec});
 }
@@ -41,6 +40,15 @@ WashRecord AuxRec(int output, int min, int sec) {
 WashRecord HeatRec(int temp, int hours, int min) {
     return Rec(RecordType::Heat, {temp, hours, min});
 }
+WashRecord CS(int number = 1) {
+    return WashRecord::MakeCycleStart(number, "Test");
+}
+WashRecord CE() {
+    return WashRecord::MakeCycleEnd();
+}
+WashRecord DE() {
+    return WashRecord::MakeDataEnd();
+}
 
 MachineConfig Config(int type, int heatKW = 9, int units = 0) {
     MachineConfig config;
@@ -48,15 +56,6 @@ MachineConfig Config(int type, int heatKW = 9, int units = 0) {
     config.heatKW = static_cast<uint8_t>(heatKW);
     config.units = static_cast<uint8_t>(units);
     return config;
-}
-
-// One cycle numbered kCycleNumber at index 0, then CycleEnd and DataEnd.
-WashData OneCycle(const std::vector<WashRecord> &steps) {
-    std::vector<WashRecord> records{WashRecord::MakeCycleStart(kCycleNumber, "Test")};
-    records.insert(records.end(), steps.begin(), steps.end());
-    records.push_back(WashRecord::MakeCycleEnd());
-    records.push_back(WashRecord::MakeDataEnd());
-    return WashData(records);
 }
 
 struct Estimate {
@@ -67,9 +66,13 @@ struct Estimate {
     std::string remark;
 };
 
+// Estimates the steps as one cycle numbered kCycleNumber at index 0.
 Estimate EstimateSteps(const std::vector<WashRecord> &steps, const MachineConfig &config,
                        int currentStep = 0) {
-    WashData data = OneCycle(steps);
+    std::vector<WashRecord> records{CS(kCycleNumber)};
+    records.insert(records.end(), steps.begin(), steps.end());
+    records.insert(records.end(), {CE(), DE()});
+    WashData data(records);
     WarningMarks marks;
     Estimate result;
     result.total = EstimateCycle(data, 0, config, marks, currentStep, result.remark);
@@ -87,6 +90,9 @@ using Rule = int64_t (*)(const WashRecord &, TubState &, const EstimateContext &
 } // namespace
 
 TEST(EstimateStepRules, TubChangesAndDurations) {
+    const MachineConfig t0 = Config(0), t18 = Config(18), cold0 = Config(0, 0);
+    const Rule fill = FillStepSeconds, heat = HeatStepSeconds, wash = WashStepSeconds;
+    const Rule supply = SupplyStepSeconds, soak = SoakStepSeconds;
     const struct {
         const char *what;
         Rule rule;
@@ -96,199 +102,39 @@ TEST(EstimateStepRules, TubChangesAndDurations) {
         int64_t seconds;
         TubState after;
     } cases[] = {
-        {"cold fill to Low from empty",
-         FillStepSeconds,
-         Config(18),
-         FillRec(1, 0, 12, 5, 0),
-         {0, 0},
-         60,
-         {40, 12}},
-        {"fill already at its level",
-         FillStepSeconds,
-         Config(18),
-         FillRec(1, 0, 12, 5, 0),
-         {40, 20},
-         0,
-         {40, 20}},
-        {"overflow fill lasts its whole time",
-         FillStepSeconds,
-         Config(18),
-         FillRec(1, 0, 80, 10, 0),
-         {0, 0},
-         600,
-         {40, 80}},
-        {"overflow fill that cannot fill in time",
-         FillStepSeconds,
-         Config(18),
-         FillRec(1, 0, 80, 5, 0),
-         {0, 0},
-         300,
-         {40, 76, true}},
-        {"fill time-out too short lasts the fill time",
-         FillStepSeconds,
-         Config(18),
-         FillRec(1, 0, 28, 0, 30),
-         {0, 0},
-         117,
-         {40, 3, true}},
-        {"cold water onto warm water",
-         FillStepSeconds,
-         Config(18),
-         FillRec(1, 0, 20, 5, 0),
-         {120, 12},
-         28,
-         {85, 20}},
+        // clang-format off
+        {"cold fill to Low", fill, t18, FillRec(1, 0, 12, 5, 0), {0, 0}, 60, {40, 12}},
+        {"level already reached", fill, t18, FillRec(1, 0, 12, 5, 0), {40, 20}, 0, {40, 20}},
+        {"overflow lasts its time", fill, t18, FillRec(1, 0, 80, 10, 0), {0, 0}, 600, {40, 80}},
+        {"overflow short of time", fill, t18, FillRec(1, 0, 80, 5, 0), {0, 0}, 300, {40, 76, true}},
+        {"time-out too short", fill, t18, FillRec(1, 0, 28, 0, 30), {0, 0}, 117, {40, 3, true}},
+        {"cold onto warm water", fill, t18, FillRec(1, 0, 20, 5, 0), {120, 12}, 28, {85, 20}},
 
-        {"heat to 60 C in time",
-         HeatStepSeconds,
-         Config(0),
-         HeatRec(120, 0, 15),
-         {40, 12},
-         354,
-         {120, 12}},
-        {"heat without a heat source",
-         HeatStepSeconds,
-         Config(0, 0),
-         HeatRec(120, 0, 15),
-         {40, 12},
-         0,
-         {40, 12, true}},
-        {"heat in an empty tub",
-         HeatStepSeconds,
-         Config(0),
-         HeatRec(120, 0, 15),
-         {0, 0},
-         0,
-         {0, 0, true}},
-        {"heat already warm enough",
-         HeatStepSeconds,
-         Config(0),
-         HeatRec(100, 0, 15),
-         {120, 12},
-         0,
-         {120, 12}},
-        {"heat runs past its time-out",
-         HeatStepSeconds,
-         Config(0),
-         HeatRec(190, 0, 5),
-         {40, 12},
-         664,
-         {107, 12, true}},
+        {"heat to 60 C in time", heat, t0, HeatRec(120, 0, 15), {40, 12}, 354, {120, 12}},
+        {"no heat source", heat, cold0, HeatRec(120, 0, 15), {40, 12}, 0, {40, 12, true}},
+        {"heat an empty tub", heat, t0, HeatRec(120, 0, 15), {0, 0}, 0, {0, 0, true}},
+        {"already warm enough", heat, t0, HeatRec(100, 0, 15), {120, 12}, 0, {120, 12}},
+        {"heat past its time-out", heat, t0, HeatRec(190, 0, 5), {40, 12}, 664, {107, 12, true}},
 
-        {"wash heats short of its target",
-         WashStepSeconds,
-         Config(0),
-         WashRec(1, 120, 5, 0),
-         {40, 12},
-         300,
-         {107, 12, true}},
-        {"wash reaches its temperature",
-         WashStepSeconds,
-         Config(18),
-         WashRec(1, 80, 5, 0),
-         {40, 12},
-         300,
-         {80, 12}},
-        {"wash never cools",
-         WashStepSeconds,
-         Config(18),
-         WashRec(1, 80, 5, 0),
-         {120, 12},
-         300,
-         {120, 12}},
-        {"drain wash empties the tub",
-         WashStepSeconds,
-         Config(18),
-         WashRec(7, 0, 2, 0),
-         {120, 12},
-         120,
-         {0, 0}},
-        {"cool-down in time",
-         WashStepSeconds,
-         Config(18),
-         WashRec(5, 80, 0, 15),
-         {120, 12},
-         260,
-         {80, 29}},
-        {"cool-down short of time",
-         WashStepSeconds,
-         Config(18),
-         WashRec(5, 80, 0, 3),
-         {120, 12},
-         260,
-         {88, 24, true}},
-        {"cool-down to the cold water temperature",
-         WashStepSeconds,
-         Config(18),
-         WashRec(5, 40, 0, 15),
-         {120, 12},
-         99970,
-         {58, 67, true}},
-        {"cool-down already cool",
-         WashStepSeconds,
-         Config(18),
-         WashRec(5, 80, 0, 15),
-         {80, 12},
-         0,
-         {80, 12}},
+        {"wash short of heat", wash, t0, WashRec(1, 120, 5, 0), {40, 12}, 300, {107, 12, true}},
+        {"wash heats in time", wash, t18, WashRec(1, 80, 5, 0), {40, 12}, 300, {80, 12}},
+        {"wash never cools", wash, t18, WashRec(1, 80, 5, 0), {120, 12}, 300, {120, 12}},
+        {"drain wash empties", wash, t18, WashRec(7, 0, 2, 0), {120, 12}, 120, {0, 0}},
+        {"cool-down in time", wash, t18, WashRec(5, 80, 0, 15), {120, 12}, 260, {80, 29}},
+        {"cool-down short", wash, t18, WashRec(5, 80, 0, 3), {120, 12}, 260, {88, 24, true}},
+        {"cool to cold water", wash, t18, WashRec(5, 40, 0, 15), {120, 12}, 99970, {58, 67, true}},
+        {"already cool", wash, t18, WashRec(5, 80, 0, 15), {80, 12}, 0, {80, 12}},
 
-        {"softener flushes at least 15 s",
-         SupplyStepSeconds,
-         Config(18),
-         SupplyRec(0x01, 0, 10),
-         {0, 0},
-         15,
-         {150, 1}},
-        {"bleach flushes at least 15 s",
-         SupplyStepSeconds,
-         Config(18),
-         SupplyRec(0x08, 0, 5),
-         {0, 0},
-         15,
-         {40, 1}},
-        {"3-compartment soap keeps its time",
-         SupplyStepSeconds,
-         Config(0),
-         SupplyRec(0x01, 0, 10),
-         {0, 0},
-         10,
-         {40, 1}},
-        {"supply into a full tub stays at the top level",
-         SupplyStepSeconds,
-         Config(18),
-         SupplyRec(0x01, 1, 0),
-         {80, 78},
-         60,
-         {91, 80}},
-        {"no supply selected",
-         SupplyStepSeconds,
-         Config(18),
-         SupplyRec(0, 0, 45),
-         {80, 12},
-         45,
-         {80, 12}},
+        {"softener min 15 s", supply, t18, SupplyRec(0x01, 0, 10), {0, 0}, 15, {150, 1}},
+        {"bleach min 15 s", supply, t18, SupplyRec(0x08, 0, 5), {0, 0}, 15, {40, 1}},
+        {"3-compartment soap", supply, t0, SupplyRec(0x01, 0, 10), {0, 0}, 10, {40, 1}},
+        {"full tub stays at 80", supply, t18, SupplyRec(0x01, 1, 0), {80, 78}, 60, {91, 80}},
+        {"no supply selected", supply, t18, SupplyRec(0, 0, 45), {80, 12}, 45, {80, 12}},
 
-        {"soak heats short of its target",
-         SoakStepSeconds,
-         Config(0),
-         SoakRec(120, 0, 5),
-         {40, 12},
-         300,
-         {107, 12, true}},
-        {"soak reaches its temperature",
-         SoakStepSeconds,
-         Config(0),
-         SoakRec(80, 2, 0),
-         {40, 12},
-         7200,
-         {80, 12}},
-        {"unheated soak in an empty tub",
-         SoakStepSeconds,
-         Config(0),
-         SoakRec(0, 1, 0),
-         {0, 0},
-         3600,
-         {0, 0}},
+        {"soak short of heat", soak, t0, SoakRec(120, 0, 5), {40, 12}, 300, {107, 12, true}},
+        {"soak heats in time", soak, t0, SoakRec(80, 2, 0), {40, 12}, 7200, {80, 12}},
+        {"unheated empty soak", soak, t0, SoakRec(0, 1, 0), {0, 0}, 3600, {0, 0}},
+        // clang-format on
     };
     for (const auto &c : cases) {
         const EstimateContext ctx(c.config);
@@ -301,30 +147,26 @@ TEST(EstimateStepRules, TubChangesAndDurations) {
 }
 
 TEST(EstimateCycleWalk, StepTimesAndTotal) {
+    const WashRecord fill = FillRec(1, 0, 12, 5, 0), spin = SpinRec(1000, 1, 0);
     const struct {
         const char *what;
         int type;
         std::vector<WashRecord> steps;
         std::vector<uint32_t> times;
     } cases[] = {
+        // clang-format off
         {"no steps", 18, {}, {}},
-        {"fill, wash, drain, spin",
-         18,
-         {FillRec(1, 0, 12, 5, 0), WashRec(1, 80, 5, 0), DrainRec(), SpinRec(800, 3, 0)},
-         {60, 300, 0, 317}},
-        {"one spin runs up and coasts down", 0, {SpinRec(1000, 1, 0)}, {210}},
-        {"two spins in a row", 0, {SpinRec(1000, 1, 0), SpinRec(1000, 1, 0)}, {144, 126}},
+        {"fill, wash, drain, spin", 18,
+         {fill, WashRec(1, 80, 5, 0), DrainRec(), SpinRec(800, 3, 0)}, {60, 300, 0, 317}},
+        {"one spin runs up and coasts down", 0, {spin}, {210}},
+        {"two spins in a row", 0, {spin, spin}, {144, 126}},
         {"drain of an empty tub", 0, {DrainRec()}, {15}},
-        {"drain of water", 0, {FillRec(1, 0, 12, 5, 0), DrainRec()}, {50, 60}},
-        {"drain right before a spin",
-         0,
-         {FillRec(1, 0, 12, 5, 0), DrainRec(), SpinRec(1000, 1, 0)},
-         {50, 0, 210}},
+        {"drain of water", 0, {fill, DrainRec()}, {50, 60}},
+        {"drain right before a spin", 0, {fill, DrainRec(), spin}, {50, 0, 210}},
         {"aux outputs", 0, {AuxRec(1, 1, 0), AuxRec(2, 1, 30), AuxRec(3, 0, 5)}, {0, 90, 5}},
-        {"the spin left the tub empty for the heat",
-         0,
-         {FillRec(1, 0, 12, 5, 0), DrainRec(), SpinRec(1000, 1, 0), HeatRec(120, 0, 15)},
+        {"the spin empties the tub", 0, {fill, DrainRec(), spin, HeatRec(120, 0, 15)},
          {50, 0, 210, 0}},
+        // clang-format on
     };
     for (const auto &c : cases) {
         const Estimate e = EstimateSteps(c.steps, Config(c.type));
@@ -340,6 +182,10 @@ TEST(EstimateCycleWalk, MarksAndRemarks) {
     const std::string noHeat =
         "(Warning: temperature can't be reached, machine has no heat source.)";
     const std::string noWater = "(Attention: there is no water in the tub.)";
+    const std::string only = "(Attention: only ";
+    const std::string inTime = " will be reached within the given time.)";
+    const WashRecord fill = FillRec(1, 0, 12, 5, 0), shortFill = FillRec(1, 0, 28, 0, 30);
+    const WashRecord hotWash = WashRec(1, 120, 5, 0), heat = HeatRec(120, 0, 15);
     const struct {
         const char *what;
         MachineConfig config;
@@ -348,68 +194,25 @@ TEST(EstimateCycleWalk, MarksAndRemarks) {
         std::string remark;
         std::vector<int> marked;
     } cases[] = {
-        {"short fill, metric",
-         Config(18),
-         {FillRec(1, 0, 28, 0, 30)},
-         1,
-         "(Attention: only 1cm will be reached within the given time.)",
-         {1}},
-        {"short fill, English",
-         Config(18, 9, 1),
-         {FillRec(1, 0, 28, 0, 30)},
-         1,
-         "(Attention: only 0,6inch will be reached within the given time.)",
-         {1}},
-        {"fill in time", Config(18), {FillRec(1, 0, 12, 5, 0)}, 1, "", {}},
-        {"wash short of heat, metric",
-         Config(0),
-         {FillRec(1, 0, 12, 5, 0), WashRec(1, 120, 5, 0)},
-         2,
-         "(Attention: only 53\xB0"
-         "C will be reached within the given time.)",
+        // clang-format off
+        {"short fill, metric", Config(18), {shortFill}, 1, only + "1cm" + inTime, {1}},
+        {"short fill, English", Config(18, 9, 1), {shortFill}, 1, only + "0,6inch" + inTime, {1}},
+        {"wash short of heat, metric", Config(0), {fill, hotWash}, 2, only + "53\xB0" "C" + inTime,
          {2}},
-        {"wash short of heat, English",
-         Config(0, 9, 1),
-         {FillRec(1, 0, 12, 5, 0), WashRec(1, 120, 5, 0)},
-         2,
-         "(Attention: only 128\xB0"
-         "F will be reached within the given time.)",
-         {2}},
-        {"wash without a heat source",
-         Config(0, 0),
-         {FillRec(1, 0, 12, 5, 0), WashRec(1, 120, 5, 0)},
-         2,
-         noHeat,
-         {2}},
-        {"cool-down short of time needs no heat source",
-         Config(18, 0),
-         {FillRec(2, 0, 12, 5, 0), WashRec(5, 80, 0, 3)},
-         2,
-         "(Attention: only 52\xB0"
-         "C will be reached within the given time.)",
-         {2}},
-        {"heat without a heat source",
-         Config(18, 0),
-         {FillRec(1, 0, 12, 5, 0), HeatRec(120, 0, 15)},
-         2,
-         noHeat,
-         {2}},
-        {"heat in time", Config(0), {FillRec(1, 0, 12, 5, 0), HeatRec(120, 0, 15)}, 2, "", {}},
+        {"wash short of heat, English", Config(0, 9, 1), {fill, hotWash}, 2,
+         only + "128\xB0" "F" + inTime, {2}},
+        {"wash without a heat source", Config(0, 0), {fill, hotWash}, 2, noHeat, {2}},
+        {"cool-down needs no heat source", Config(18, 0),
+         {FillRec(2, 0, 12, 5, 0), WashRec(5, 80, 0, 3)}, 2,
+         only + "52\xB0" "C" + inTime, {2}},
+        {"heat without a heat source", Config(18, 0), {fill, heat}, 2, noHeat, {2}},
+        {"heat in time", Config(0), {fill, heat}, 2, "", {}},
         {"soak without water", Config(18), {SoakRec(0, 1, 0)}, 1, noWater, {1}},
-        {"drain wash leaves no water but is no warning",
-         Config(18),
-         {FillRec(1, 0, 12, 5, 0), WashRec(7, 0, 1, 0)},
-         2,
-         noWater,
-         {}},
-        {"a step without a remark label",
-         Config(18, 0),
-         {HeatRec(120, 0, 15), DrainRec()},
-         2,
-         "",
-         {1}},
-        {"no current step", Config(18, 0), {HeatRec(120, 0, 15)}, 0, "", {1}},
-        {"current step beyond the cycle", Config(18, 0), {HeatRec(120, 0, 15)}, 5, "", {1}},
+        {"drain wash: no water, no mark", Config(18), {fill, WashRec(7, 0, 1, 0)}, 2, noWater, {}},
+        {"a step without a remark label", Config(18, 0), {heat, DrainRec()}, 2, "", {1}},
+        {"no current step", Config(18, 0), {heat}, 0, "", {1}},
+        {"current step beyond the cycle", Config(18, 0), {heat}, 5, "", {1}},
+        // clang-format on
     };
     for (const auto &c : cases) {
         const Estimate e = EstimateSteps(c.steps, c.config, c.currentStep);
@@ -420,10 +223,8 @@ TEST(EstimateCycleWalk, MarksAndRemarks) {
 }
 
 TEST(EstimateCycleWalk, EachCycleStartsEmptyAndTouchesOnlyItself) {
-    WashData data(std::vector<WashRecord>{
-        WashRecord::MakeCycleStart(1, "Warm"), FillRec(2, 0, 12, 5, 0), WashRecord::MakeCycleEnd(),
-        WashRecord::MakeCycleStart(2, "Heat"), HeatRec(120, 0, 15), WashRecord::MakeCycleEnd(),
-        WashRecord::MakeDataEnd()});
+    WashData data(std::vector<WashRecord>{CS(1), FillRec(2, 0, 12, 5, 0), CE(), CS(2),
+                                          HeatRec(120, 0, 15), CE(), DE()});
     WarningMarks marks;
     marks.MarkStep(2, 7); // stale marks of the cycle go, other cycles keep theirs
     marks.MarkStep(9, 1);
@@ -455,55 +256,21 @@ TEST(EstimateCycleWalk, MalformedListsStayInside) {
         uint32_t total;
         std::vector<uint32_t> times; // Time of records 0, 1, ...
     } cases[] = {
-        {"only DataEnd", {WashRecord::MakeDataEnd()}, 0, 0, {0}},
-        {"start beyond the list",
-         {WashRecord::MakeCycleStart(1, "A"), WashRecord::MakeDataEnd()},
-         5,
-         0,
-         {0, 0}},
-        {"start on a step",
-         {WashRecord::MakeCycleStart(1, "A"), preset, WashRecord::MakeCycleEnd()},
-         1,
-         0,
-         {0, 77, 0}},
-        {"cycle closed by DataEnd",
-         {WashRecord::MakeCycleStart(1, "A"), DrainRec(), WashRecord::MakeDataEnd(), DrainRec()},
-         0,
-         15,
-         {0, 15, 0, 0}},
-        {"list ends inside the cycle",
-         {WashRecord::MakeCycleStart(1, "A"), DrainRec(), DrainRec()},
-         0,
-         30,
-         {0, 15, 15}},
-        {"spin as the last record",
-         {WashRecord::MakeCycleStart(1, "A"), SpinRec(1000, 1, 0)},
-         0,
-         210,
-         {0, 210}},
-        {"unknown record type",
-         {WashRecord::MakeCycleStart(1, "A"), unknown, DrainRec(), WashRecord::MakeCycleEnd()},
-         0,
-         15,
-         {0, 0, 15, 0}},
-        {"missing CycleEnd runs into the next cycle",
-         {WashRecord::MakeCycleStart(1, "A"), DrainRec(), WashRecord::MakeCycleStart(2, "B"),
-          DrainRec(), WashRecord::MakeCycleEnd()},
-         0,
-         30,
+        // clang-format off
+        {"only DataEnd", {DE()}, 0, 0, {0}},
+        {"start beyond the list", {CS(), DE()}, 5, 0, {0, 0}},
+        {"start on a step", {CS(), preset, CE()}, 1, 0, {0, 77, 0}},
+        {"cycle closed by DataEnd", {CS(), DrainRec(), DE(), DrainRec()}, 0, 15, {0, 15, 0, 0}},
+        {"list ends inside the cycle", {CS(), DrainRec(), DrainRec()}, 0, 30, {0, 15, 15}},
+        {"spin as the last record", {CS(), SpinRec(1000, 1, 0)}, 0, 210, {0, 210}},
+        {"unknown record type", {CS(), unknown, DrainRec(), CE()}, 0, 15, {0, 0, 15, 0}},
+        {"missing CycleEnd runs on", {CS(), DrainRec(), CS(2), DrainRec(), CE()}, 0, 30,
          {0, 15, 0, 15, 0}},
-        {"steps without codes",
-         {WashRecord::MakeCycleStart(1, "A"), Rec(RecordType::Fill, {}), Rec(RecordType::Wash, {}),
-          Rec(RecordType::Heat, {}), WashRecord::MakeCycleEnd()},
-         0,
-         0,
-         {0, 0, 0, 0, 0}},
-        {"codes outside the byte range",
-         {WashRecord::MakeCycleStart(300, "A"), Rec(RecordType::Aux, {2, -5, 1000}),
-          HeatRec(-1, 0, 15), WashRecord::MakeCycleEnd()},
-         0,
-         255,
-         {0, 255, 0, 0}},
+        {"steps without codes", {CS(), Rec(RecordType::Fill, {}), Rec(RecordType::Wash, {}),
+                                 Rec(RecordType::Heat, {}), CE()}, 0, 0, {0, 0, 0, 0, 0}},
+        {"codes outside the byte range", {CS(300), Rec(RecordType::Aux, {2, -5, 1000}),
+                                          HeatRec(-1, 0, 15), CE()}, 0, 255, {0, 255, 0, 0}},
+        // clang-format on
     };
     for (const auto &c : cases) {
         WashData data(c.records);
@@ -525,24 +292,22 @@ TEST(EstimateCycleWalk, DegenerateWaterSupply) {
     const struct {
         const char *what;
         MachineConfig config;
-        std::vector<WashRecord> steps;
-        std::vector<uint32_t> times;
-        std::vector<int> marked;
+        WashRecord step;
+        uint32_t seconds;
+        bool marked;
     } cases[] = {
+        // clang-format off
         // At no flow a fill runs into its time-out like any slow fill.
-        {"cold fill without flow", noFlow, {FillRec(1, 0, 12, 5, 0)}, {1020}, {1}},
-        {"controlled fill without flow", noFlow, {FillRec(0, 120, 12, 5, 0)}, {1020}, {1}},
-        {"supply without flow", noFlow, {SupplyRec(0x01, 0, 10)}, {15}, {}},
-        {"controlled fill at the cold temperature, hot barely warmer",
-         lukewarmHot,
-         {FillRec(0, 40, 12, 5, 0)},
-         {60},
-         {}},
+        {"cold fill without flow", noFlow, FillRec(1, 0, 12, 5, 0), 1020, true},
+        {"controlled fill without flow", noFlow, FillRec(0, 120, 12, 5, 0), 1020, true},
+        {"supply without flow", noFlow, SupplyRec(0x01, 0, 10), 15, false},
+        {"controlled at cold, hot barely warmer", lukewarmHot, FillRec(0, 40, 12, 5, 0), 60, false},
+        // clang-format on
     };
     for (const auto &c : cases) {
-        const Estimate e = EstimateSteps(c.steps, c.config);
-        EXPECT_EQ(e.times, c.times) << c.what;
-        EXPECT_EQ(e.marked, c.marked) << c.what;
+        const Estimate e = EstimateSteps({c.step}, c.config);
+        EXPECT_EQ(e.total, c.seconds) << c.what;
+        EXPECT_EQ(e.cycleMarked, c.marked) << c.what;
     }
 
     const EstimateContext ctx(noFlow);
