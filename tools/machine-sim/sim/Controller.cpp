@@ -1,23 +1,36 @@
 #include "sim/Controller.h"
 
+#include <sys/stat.h>
+
 #include "sim/FaultInjector.h"
 #include "sim/FrontPanel.h"
+#include "sim/HexText.h"
 #include "sim/MachineMemory.h"
 #include "sim/MemoryFiles.h"
+#include "sim/NetworkBus.h"
 
 namespace korvanta::sim {
 
 struct Controller::State {
     explicit State(ControllerOptions o)
         : options(std::move(o)), faults(options.dropRate, options.corruptRate, options.seed),
-          frontPanel(options, memory, faults, log) {}
+          frontPanel(options, memory, faults, log), network(options, faults, log) {}
+
+    bool OnNetwork() const { return !options.networkAddresses.empty(); }
 
     ControllerOptions options;
     MachineMemory memory;
     FaultInjector faults;
     std::vector<std::string> log;
     FrontPanel frontPanel;
+    NetworkBus network;
 };
+
+namespace {
+std::string NetworkDir(const std::string &dir, int address) {
+    return dir + "/net-" + HexDigits(static_cast<unsigned>(address), 2);
+}
+} // namespace
 
 Controller::Controller(ControllerOptions options)
     : state_(std::make_unique<State>(std::move(options))) {}
@@ -27,11 +40,14 @@ Controller::~Controller() = default;
 std::vector<uint8_t> Controller::Receive(const uint8_t *data, std::size_t n) {
     if (data == nullptr)
         return {};
+    if (state_->OnNetwork())
+        return state_->network.Receive(data, n);
     return state_->frontPanel.Receive(data, n);
 }
 
 void Controller::LineIdle() {
     state_->frontPanel.LineIdle();
+    state_->network.LineIdle();
 }
 
 const ControllerOptions &Controller::Options() const {
@@ -62,6 +78,16 @@ bool Controller::SoftwareImageIntact() const {
     return state_->memory.SoftwareIntact();
 }
 
+std::vector<uint8_t> Controller::NetworkCycleMemory(int address) const {
+    const NetworkMachine *machine = state_->network.Machine(address);
+    return machine ? machine->Memory().StoredCycles() : std::vector<uint8_t>{};
+}
+
+std::vector<uint8_t> Controller::NetworkSoftwareImage(int address) const {
+    const NetworkMachine *machine = state_->network.Machine(address);
+    return machine ? machine->Memory().Software() : std::vector<uint8_t>{};
+}
+
 uint16_t Controller::Parameter(int address) const {
     return state_->memory.Parameter(address);
 }
@@ -75,11 +101,24 @@ const std::vector<std::string> &Controller::RequestLog() const {
 }
 
 bool Controller::LoadMemory(const std::string &dir, std::string *error) {
-    return LoadMemoryFiles(dir, state_->memory, error);
+    if (!LoadMemoryFiles(dir, state_->memory, error))
+        return false;
+    for (NetworkMachine &machine : state_->network.Machines())
+        if (!LoadMemoryFiles(NetworkDir(dir, machine.Address()), machine.Memory(), error))
+            return false;
+    return true;
 }
 
 bool Controller::SaveMemory(const std::string &dir, std::string *error) const {
-    return SaveMemoryFiles(dir, state_->memory, error);
+    if (!SaveMemoryFiles(dir, state_->memory, error))
+        return false;
+    for (const NetworkMachine &machine : state_->network.Machines()) {
+        std::string machineDir = NetworkDir(dir, machine.Address());
+        mkdir(machineDir.c_str(), 0777);
+        if (!SaveMemoryFiles(machineDir, machine.Memory(), error))
+            return false;
+    }
+    return true;
 }
 
 } // namespace korvanta::sim

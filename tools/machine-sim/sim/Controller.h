@@ -69,6 +69,10 @@ public:
     // True when the image ends in the 0x55 0xAA marker and the word sum that a start checks.
     bool SoftwareImageIntact() const;
 
+    // What a machine on the RS-485 line stored (empty for an address not on the line).
+    std::vector<uint8_t> NetworkCycleMemory(int address) const;
+    std::vector<uint8_t> NetworkSoftwareImage(int address) const;
+
     uint16_t Parameter(int address) const; // 0 for an address outside 0..255
     void SetParameter(int address, uint16_t value);
 
@@ -78,8 +82,10 @@ public:
     const std::vector<std::string> &RequestLog() const;
 
     // DIR/cycles.bin (the stored blocks), DIR/software.bin (the image) and DIR/params.txt
-    // (a line "address value" per parameter, decimal). Loading tolerates missing files;
-    // both return false with the reason in *error when a file cannot be read or written.
+    // (a line "address value" per parameter, decimal); each machine on the RS-485 line keeps
+    // the same files in DIR/net-XX (its address in hex). Loading tolerates missing files and
+    // folders; both return false with the reason in *error when a file cannot be read or
+    // written.
     bool LoadMemory(const std::string &dir, std::string *error);
     bool SaveMemory(const std::string &dir, std::string *error) const;
 
