@@ -27,7 +27,7 @@ int64_t MixedValveFlow(int64_t target, bool extraInlet, const InletSupply &s) {
     int64_t hot = 0;
     if (target >= mid) {
         // Target equal to the cold water while the hot water is barely warmer: only cold water
-        // is needed, as below the cold temperature (and the hot share would divide by zero).
+        // is needed, as below the cold temperature (and the cold share would divide by zero).
         if (target == s.coldTemp)
             return ColdSideFlow(extraInlet, s.flowLpm);
         hot = s.flowLpm;
