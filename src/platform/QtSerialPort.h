@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+
+#include "comm/SerialPort.h"
+
+class QSerialPort;
+
+namespace korvanta {
+
+// The serial port of this computer through QSerialPort. Reads follow the time-out rules of
+// LinkSettings: they return the moment the bytes are there and never wait longer than the
+// total or interval time-out. Needs a QCoreApplication.
+class QtSerialPort : public SerialPort {
+public:
+    QtSerialPort();
+    ~QtSerialPort() override;
+
+    bool Open(const std::string &name, const LinkSettings &link) override;
+    void Close() override;
+    bool IsOpen() const override;
+    void SetReadTimeoutConstant(int ms) override;
+    bool Write(const uint8_t *data, std::size_t count) override;
+    void DiscardInput() override;
+    std::size_t Read(uint8_t *into, std::size_t count) override;
+    void SetRts(bool on) override;
+    void Sleep(int ms) override;
+
+private:
+    std::unique_ptr<QSerialPort> port_;
+    LinkSettings link_ = FrontPanelLink;
+    int readConstantMs_ = FrontPanelLink.readTotalConstantMs;
+    int foundReadConstantMs_ = FrontPanelLink.readTotalConstantMs; // restored at Close
+};
+
+} // namespace korvanta
