@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "config/MachineTypeTable.h"
@@ -72,6 +73,9 @@ void TFrameSpin1::LoadStep(WashRecord &record) {
     for (QWidget *widget : speedRow_)
         widget->setEnabled(Host()->AdvancedMode());
     Mark(record.Code(kSpeedCode));
+    // The force depends on the configured drum too, and the text may not have changed: the
+    // label is always brought up to date when a step is shown.
+    EditSpeedChange(speed_->Edit()->text());
     show();
 }
 
