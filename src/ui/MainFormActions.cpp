@@ -29,6 +29,7 @@ QAction *Button(QToolBar *bar, QStyle::StandardPixmap icon, const char *caption,
     QAction *action =
         bar->addAction(bar->style()->standardIcon(icon), QString::fromLatin1(caption));
     action->setObjectName(name);
+    action->setIconText(QString::fromLatin1(caption)); // captions keep their spaces
     SetHint(action, hint);
     if (QWidget *button = bar->widgetForAction(action))
         button->setObjectName(name);

@@ -116,7 +116,7 @@ TMainForm::TMainForm(TDebugForm &debug, ConfigStore &config, OptionsStore *optio
     ConnectCycleCommands();
     ConnectStepCommands();
     ConnectWindowCommands();
-    setMinimumSize(kMinimumWidth * scale_ / 100, kMinimumHeight * scale_ / 100);
+    KeepMinimumOuterSize();
     resize(minimumSize());
     if (const QScreen *screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -548,6 +548,13 @@ void TMainForm::SaveOptions() {
                         UserMessage{saved.message, MessageIcon::Error, MessageButtons::Ok, {}});
 }
 
+// The limit holds for the outer size, frame included.
+void TMainForm::KeepMinimumOuterSize() {
+    const QSize frame = frameGeometry().size() - size();
+    setMinimumSize(kMinimumWidth * scale_ / 100 - frame.width(),
+                   kMinimumHeight * scale_ / 100 - frame.height());
+}
+
 void TMainForm::ApplyLayout() {
     const QRect outer = frameGeometry();
     MainFormFrame frame;
@@ -583,6 +590,7 @@ void TMainForm::showEvent(QShowEvent *event) {
     if (shownOnce_)
         return;
     shownOnce_ = true;
+    KeepMinimumOuterSize(); // the frame is known now
     // The editors take their sizes while visible, before the layout places them.
     for (StepEditor *editor : editors_)
         if (editor) {

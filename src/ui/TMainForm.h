@@ -94,6 +94,7 @@ private:
     void ConnectStepCommands();
     void ConnectWindowCommands();
     void ApplyLayout();
+    void KeepMinimumOuterSize();
 
     // RefreshView steps.
     void RebuildCycleList();
