@@ -477,6 +477,11 @@ ConfigChoice TConfigForm::ChoiceFromControls() const {
 }
 
 void TConfigForm::OkClicked() {
+    // A number typed but not yet left counts, as the arrows beside it read their box.
+    for (NumberField *field :
+         {heat_, spinRetries_, flowRate_, static_cast<NumberField *>(coldTemp_),
+          static_cast<NumberField *>(hotTemp_)})
+        field->TakeTyped();
     const ConfigChoice choice = ChoiceFromControls();
     const auto question =
         GenerationChangeQuestion(config_.config.machineType, choice.fourCompartment);
