@@ -17,12 +17,18 @@ constexpr int kThreeCompartmentType = 2; // drum 650 mm, spins up to 1000 rpm
 constexpr int kFourCompartmentType = 18;
 constexpr int kSlowSpinType = 5; // spins up to 800 rpm
 
-WashRecord Step(RecordType type, std::initializer_list<int> codes) {
-    WashRecord record = WashRecord::MakeStep(type);
-    int n = 1;
-    for (int code : codes)
-        record.SetCode(n++, code);
+WashRecord Step(RecordType type, const std::vector<int> &codes) {
+    WashRecord record;
+    record.type = type;
+    std::copy(codes.begin(), codes.end(), record.codes.begin());
     return record;
+}
+
+// The editors run the same in both display units: the tests that say so run in each.
+void AddUnitRows() {
+    QTest::addColumn<int>("units");
+    QTest::newRow("Metric") << 0;
+    QTest::newRow("English") << 1;
 }
 
 std::vector<int> Codes(const WashRecord &record) {
@@ -215,9 +221,7 @@ void TestEditorsSdsa::supplyClearingPutsButtonsUpByGeneration() {
 }
 
 void TestEditorsSdsa::drainSecondDrainWithoutConfiguration_data() {
-    QTest::addColumn<int>("units");
-    QTest::newRow("Metric") << 0;
-    QTest::newRow("English") << 1;
+    AddUnitRows();
 }
 
 void TestEditorsSdsa::drainSecondDrainWithoutConfiguration() {
@@ -324,9 +328,7 @@ void TestEditorsSdsa::spinClickingTheDownSpeedKeepsItDown() {
 }
 
 void TestEditorsSdsa::auxTimeRowFollowsTheOutput_data() {
-    QTest::addColumn<int>("units");
-    QTest::newRow("Metric") << 0;
-    QTest::newRow("English") << 1;
+    AddUnitRows();
 }
 
 void TestEditorsSdsa::auxTimeRowFollowsTheOutput() {
@@ -382,9 +384,7 @@ void TestEditorsSdsa::newStepsCopyTheInitialControls() {
 }
 
 void TestEditorsSdsa::newStepsCopyTheStepShownLast_data() {
-    QTest::addColumn<int>("units");
-    QTest::newRow("Metric") << 0;
-    QTest::newRow("English") << 1;
+    AddUnitRows();
 }
 
 void TestEditorsSdsa::newStepsCopyTheStepShownLast() {
