@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -12,12 +13,10 @@
 // Sample wash data for the file tests and the golden files in tests/data.
 namespace korvanta::samples {
 
+// A step of the type with its codes in order (codes not given stay 0).
 inline WashRecord Step(RecordType type, std::initializer_list<int> codes) {
-    WashRecord step;
-    step.type = type;
-    int n = 1;
-    for (int code : codes)
-        step.SetCode(n++, code);
+    WashRecord step = WashRecord::MakeStep(type);
+    std::copy(codes.begin(), codes.end(), step.codes.begin());
     return step;
 }
 

@@ -8,16 +8,17 @@
 #include "files/Opensavewashdata.h"
 #include "model/WashDataSize.h"
 
+#include "WashDataFileMessages.h"
+#include "WashDataFileSamples.h"
+
 using namespace korvanta;
 
 namespace {
 
-const char kSignatureFailure[] =
-    "Invalid file format:\nSignature failure!\n\nFile could not be loaded!";
-const char kFormatFailure[] = "Invalid file format:\nConfiguration corrupted\nor the Korvanta "
-                              "Planner is not up to date!\n\n\nFile could not be loaded!";
-const char kUnknownMachine[] =
-    "Unknown machine defined,\nplease update the Korvanta Planner!\n\nFile could not be loaded!";
+using messages::kFormatFailure;
+using messages::kSignatureFailure;
+using messages::kUnknownMachine;
+using samples::Step;
 
 SaveContext FixedContext(std::optional<std::string> user = std::string("tester")) {
     return SaveContext{LocalDateTime{2025, 12, 8, 11, 55}, SaverNames{user, "HOST"}};
@@ -47,15 +48,6 @@ FileImage Header(uint8_t formatByte, int configBytes, bool stampAndName, uint8_t
 void Append(FileImage &image, std::initializer_list<int> bytes) {
     for (int b : bytes)
         image.push_back(static_cast<uint8_t>(b));
-}
-
-WashRecord Step(RecordType type, std::initializer_list<int> codes) {
-    WashRecord step;
-    step.type = type;
-    int n = 1;
-    for (int code : codes)
-        step.SetCode(n++, code);
-    return step;
 }
 
 MachineConfig Prefilled() {

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "../core/WashDataFileMessages.h"
+
 extern char **environ;
 
 namespace fs = std::filesystem;
@@ -124,12 +126,9 @@ std::string Latin1ToUtf8(const std::string &bytes) {
     return out;
 }
 
-const char kSignatureFailure[] =
-    "Invalid file format:\nSignature failure!\n\nFile could not be loaded!\n";
-const char kFormatFailure[] = "Invalid file format:\nConfiguration corrupted\nor the Korvanta "
-                              "Planner is not up to date!\n\n\nFile could not be loaded!\n";
-const char kUnknownMachine[] =
-    "Unknown machine defined,\nplease update the Korvanta Planner!\n\nFile could not be loaded!\n";
+std::string Line(const char *message) {
+    return std::string(message) + "\n";
+}
 
 // 8 December 2025 11:55 UTC, the stamp of the golden files.
 const std::map<std::string, std::string> kGoldenSaver = {{"SOURCE_DATE_EPOCH", "1765194900"},
@@ -234,9 +233,9 @@ TEST_F(KvtInspect, ResaveReproducesTheGoldenFile) {
 
 TEST_F(KvtInspect, DamagedFilesFailWithTheSystemMessage) {
     const std::pair<std::string, std::string> files[] = {
-        {"bad-signature.kvt", kSignatureFailure},
-        {"bad-format.kvt", kFormatFailure},
-        {"unknown-machine.kvt", kUnknownMachine},
+        {"bad-signature.kvt", Line(korvanta::messages::kSignatureFailure)},
+        {"bad-format.kvt", Line(korvanta::messages::kFormatFailure)},
+        {"unknown-machine.kvt", Line(korvanta::messages::kUnknownMachine)},
         {"does-not-exist.kvt", "Unable to open " + Sample("does-not-exist.kvt") + "\n"},
     };
     for (const auto &[name, message] : files) {
