@@ -1,0 +1,176 @@
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "BoxAnswers.h"
+#include "files/Options.h"
+#include "platform/SettingsOptionsStore.h"
+#include "ui/TOptionsForm.h"
+
+using namespace korvanta;
+
+class TestOptionsForm : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir root_;
+    int folderCount_ = 0;
+
+    // Every test keeps its settings in a folder of its own, never the user's.
+    QString FreshSettingsFolder() {
+        const QString folder = root_.filePath(QString::number(++folderCount_));
+        QDir().mkpath(folder);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+        return folder;
+    }
+    static void WriteSettingsFile(const QString &folder, const QByteArray &text) {
+        QDir().mkpath(folder + "/KVT");
+        QFile file(folder + "/KVT/KorvantaPlanner.conf");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    template <typename T> static T *Find(QWidget *form, const char *name) {
+        T *child = form->findChild<T *>(QString::fromLatin1(name));
+        if (!child)
+            qFatal("control %s not found", name);
+        return child;
+    }
+    static void Open(TOptionsForm &form) {
+        form.SetPortLister([] { return QStringList{"ttyS0", "COM1", "ttyUSB0"}; });
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(root_.isValid()); }
+
+    void dialogShowsItsGroupsAndSavesOnOpening() {
+        FreshSettingsFolder();
+        SettingsOptionsStore store;
+        QVERIFY(!store.KeyExists());
+        ProgramOptions options;
+        TOptionsForm form(options, store);
+        Open(form);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Program options menu"));
+        QCOMPARE(form.objectName(), QStringLiteral("TOptionsForm"));
+        QVERIFY(!Find<QPushButton>(&form, "btnDetect")->isEnabled());
+        QCOMPARE(Find<QPushButton>(&form, "btnDetect")->text(), QStringLiteral("&Auto detect"));
+        QCOMPARE(Find<QComboBox>(&form, "cbComport")->currentText(), QStringLiteral("COM1"));
+        QVERIFY(Find<QPushButton>(&form, "sbShowCaption")->isChecked());
+        QVERIFY(!Find<QPushButton>(&form, "sbAdvancedMode")->isChecked());
+        QVERIFY(Find<QPushButton>(&form, "sbWarnFileChanged")->isChecked());
+        QVERIFY(Find<QPushButton>(&form, "sbWarnOverwriteFiles")->isChecked());
+        // A fresh account gets all nine values on the first save.
+        QVERIFY(store.KeyExists());
+        QCOMPARE(QSettings("KVT", "KorvantaPlanner").allKeys().size(), 9);
+        QCOMPARE(store.GetString("Com Port").value, std::string("COM1"));
+        form.reject();
+    }
+
+    void unlistedPortSelectsNothing() {
+        FreshSettingsFolder();
+        SettingsOptionsStore store;
+        ProgramOptions options;
+        options.portName = "com1"; // the comparison is case-sensitive
+        TOptionsForm form(options, store);
+        Open(form);
+        QComboBox *ports = Find<QComboBox>(&form, "cbComport");
+        QCOMPARE(ports->count(), 3);
+        QCOMPARE(ports->currentIndex(), -1);
+        QCOMPARE(ports->placeholderText(), QStringLiteral("Select port"));
+        QTest::mouseClick(Find<QPushButton>(&form, "BitBtnOK"), Qt::LeftButton);
+        QCOMPARE(options.portName, std::string("com1"));
+    }
+
+    void okTakesTheControls() {
+        FreshSettingsFolder();
+        SettingsOptionsStore store;
+        ProgramOptions options;
+        TOptionsForm form(options, store);
+        QSignalSpy applied(&form, &TOptionsForm::OptionsApplied);
+        Open(form);
+        Find<QComboBox>(&form, "cbComport")->setCurrentIndex(2);
+        QTest::mouseClick(Find<QPushButton>(&form, "sbAdvancedMode"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(&form, "sbWarnOverwriteFiles"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(&form, "BitBtnOK"), Qt::LeftButton);
+        QVERIFY(!form.isVisible());
+        QCOMPARE(applied.count(), 1);
+        QCOMPARE(options.portName, std::string("ttyUSB0"));
+        QVERIFY(options.advancedMode);
+        QVERIFY(!options.warnOverwriteFiles);
+        const ProgramOptions stored = ReadOptions(store);
+        QCOMPARE(stored.portName, std::string("ttyUSB0"));
+        QVERIFY(stored.advancedMode);
+        QVERIFY(!stored.warnOverwriteFiles);
+        QVERIFY(stored.showCaption);
+    }
+
+    void cancelGivesBackTheSavedState() {
+        FreshSettingsFolder();
+        SettingsOptionsStore store;
+        ProgramOptions options;
+        options.lastWashdataPath = "/data/a.kvt";
+        TOptionsForm form(options, store);
+        Open(form);
+        QTest::mouseClick(Find<QPushButton>(&form, "sbShowCaption"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(&form, "BitBtnCancel"), Qt::LeftButton);
+        QVERIFY(!form.isVisible());
+        QVERIFY(options.showCaption);
+        QCOMPARE(options.lastWashdataPath, std::string("/data/a.kvt"));
+    }
+
+    void unwritableStoreSaysSo() {
+        const QString folder = FreshSettingsFolder();
+        QFile blocker(folder + "/KVT"); // a file where the settings folder should be
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SettingsOptionsStore store;
+        ProgramOptions options;
+        TOptionsForm form(options, store);
+        BoxAnswers boxes{QMessageBox::Ok};
+        Open(form);
+        QTRY_COMPARE(boxes.Texts(), QStringList{QStringLiteral("Error writing options!")});
+        form.reject();
+    }
+
+    // Settings files hold numbers as text; only a plain integer counts as one.
+    void strictIntegersFromTheSettingsFile() {
+        const QString folder = FreshSettingsFolder();
+        WriteSettingsFile(folder, "[General]\n"
+                                  "a=3.5\n"
+                                  "b=\" 42 \"\n"
+                                  "c=99999999999\n"
+                                  "d=+7\n"
+                                  "e=-12\n"
+                                  "f=x, y\n"
+                                  "Com%20Port=COM4\n");
+        const SettingsOptionsStore store;
+        const struct {
+            const char *name;
+            OptionStatus status;
+            int value;
+        } cases[] = {{"a", OptionStatus::WrongType, 0}, {"b", OptionStatus::WrongType, 0},
+                     {"c", OptionStatus::WrongType, 0}, {"d", OptionStatus::Ok, 7},
+                     {"e", OptionStatus::Ok, -12},      {"f", OptionStatus::WrongType, 0},
+                     {"g", OptionStatus::Missing, 0}};
+        for (const auto &c : cases) {
+            const IntegerOption read = store.GetInteger(c.name);
+            QVERIFY2(read.status == c.status, c.name);
+            QCOMPARE(read.value, c.value);
+        }
+        QCOMPARE(store.GetString("Com Port").value, std::string("COM4"));
+        QVERIFY(store.GetString("f").status == OptionStatus::WrongType);
+        // "ShowCaption" absent: the switches and paths keep their defaults.
+        const ProgramOptions options = ReadOptions(store);
+        QCOMPARE(options.portName, std::string("COM4"));
+        QVERIFY(options.showCaption);
+    }
+};
+
+QTEST_MAIN(TestOptionsForm)
+#include "tst_optionsform.moc"
