@@ -292,3 +292,31 @@ TEST_F(KvtInspect, WrongUsageExitsWithTwo) {
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out.rfind("kvt ", 0), 0u);
 }
+
+// Texts in files are Windows-1252: the terminal gets UTF-8, and a resave keeps the bytes.
+TEST_F(KvtInspect, Windows1252NamesAndSaverFallback) {
+    std::string image = ReadFile(Sample("empty.kvt"));
+    image.pop_back(); // DataEnd
+    const std::string name = "\x80\x9F\xB0\xFF\x81";
+    image += std::string("\x00\x07", 2) + name + std::string(17 - name.size(), '\0');
+    image += std::string("\xFE\xFF");
+    const fs::path file = folder_ / "names.kvt";
+    std::ofstream(file, std::ios::binary) << image;
+
+    const KvtRun list = Kvt({"list", file});
+    ASSERT_EQ(list.exitCode, 0) << list.err;
+    EXPECT_EQ(list.out, "7\t\u20AC\u0178\u00B0\u00FF\u0081\t0:00\n");
+
+    const fs::path out = folder_ / "resaved.kvt";
+    auto saver = kGoldenSaver;
+    saver["USERNAME"] = ""; // a user name that is empty gives way to the computer name
+    ASSERT_EQ(Kvt({"resave", file, out}, saver).exitCode, 0);
+    const std::string resaved = ReadFile(out);
+    ASSERT_EQ(resaved.size(), image.size());
+    EXPECT_EQ(resaved.substr(60), image.substr(60)) << "the name keeps its bytes";
+    char host[256] = {};
+    gethostname(host, sizeof host - 1);
+    std::string expected = std::string(host).substr(0, 20);
+    expected.resize(20, ' ');
+    EXPECT_EQ(resaved.substr(40, 20), expected);
+}
