@@ -181,6 +181,73 @@ private:
     int fd_ = -1;
 };
 
+struct RunResult {
+    int status = -1; // exit status; -1 when killed or not started
+    std::string out, err;
+};
+
+inline std::string Slurp(const std::string &path) {
+    std::string text;
+    if (FILE *f = std::fopen(path.c_str(), "rb")) {
+        char buffer[4096];
+        std::size_t n = 0;
+        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+            text.append(buffer, n);
+        std::fclose(f);
+    }
+    return text;
+}
+
+// Runs a program to its end (killed after limitMs) with stdout and stderr collected; extra
+// environment entries ("NAME=value") come first, so they win over the inherited ones.
+inline RunResult Run(const std::string &program, std::vector<std::string> args,
+                     const std::vector<std::string> &extraEnv, int limitMs = 60000) {
+    std::string base = "/tmp/machine-run-" + std::to_string(getpid()) + "-" +
+                       std::to_string(Clock::now().time_since_epoch().count());
+    std::string outPath = base + ".out", errPath = base + ".err";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    args.insert(args.begin(), program);
+    std::vector<char *> argv;
+    for (auto &a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::vector<std::string> env = extraEnv;
+    std::vector<char *> envp;
+    for (auto &e : env)
+        envp.push_back(e.data());
+    for (char **e = environ; *e; ++e)
+        envp.push_back(*e);
+    envp.push_back(nullptr);
+    RunResult result;
+    pid_t pid = -1;
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) == 0) {
+        auto start = Clock::now();
+        int status = 0;
+        while (waitpid(pid, &status, WNOHANG) == 0) {
+            if (ElapsedMs(start) > limitMs) {
+                kill(pid, SIGKILL);
+                waitpid(pid, &status, 0);
+                status = -1;
+                break;
+            }
+            usleep(5000);
+        }
+        result.status = status >= 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    result.out = Slurp(outPath);
+    result.err = Slurp(errPath);
+    unlink(outPath.c_str());
+    unlink(errPath.c_str());
+    return result;
+}
+
 inline Bytes Frame(const std::string &text) {
     Bytes frame{0x02};
     unsigned sum = 0;

@@ -1,0 +1,275 @@
+// kvt's machine commands against korvanta-machine-sim: what the machine ends up holding, and
+// what comes back. A command that kvt does not offer yet is skipped, not failed.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "MachineSimHarness.h"
+#include "config/MachineTypeTable.h"
+
+using namespace machinesim;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr uint8_t kSampleType = 0x12; // three-cycles.kvt: machine type 18, drains 0x21
+constexpr const char *kSampleDrains = "0x21";
+
+class MachineKvt : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("machine-kvt-" + std::to_string(getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_ / "memory");
+        fs::create_directories(dir_ / "config");
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // kvt with its own options folder, so the user's PortName is neither used nor changed.
+    RunResult Kvt(const std::string &port, std::vector<std::string> args, int limitMs = 120000) {
+        args.insert(args.begin(), {"--port", port});
+        return machinesim::Run(KVT_BINARY, args,
+                               {"XDG_CONFIG_HOME=" + (dir_ / "config").string(),
+                                "HOME=" + dir_.string(), "QT_QPA_PLATFORM=offscreen", "LC_ALL=C"},
+                               limitMs);
+    }
+    // Skips the test while kvt answers this command with its placeholder.
+    bool Missing(const RunResult &r) { return r.err.find("not available") != std::string::npos; }
+
+    std::vector<std::string> SimArgs(std::vector<std::string> extra) const {
+        std::vector<std::string> args{"--memory", (dir_ / "memory").string()};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return args;
+    }
+    std::string Memory(const char *name) const { return Slurp((dir_ / "memory" / name).string()); }
+    fs::path Path(const char *name) const { return dir_ / name; }
+
+    fs::path dir_;
+};
+
+std::string Sample() {
+    return Slurp(std::string(KVT_TEST_DATA_DIR) + "/three-cycles.kvt");
+}
+
+void WriteFile(const fs::path &path, const std::string &bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The sample file followed by several blocks of filler, so a transfer spans many blocks.
+std::string LargeSample() {
+    std::string bytes = Sample();
+    for (int i = 0; i < 3000; ++i)
+        bytes += static_cast<char>(i * 7 % 251);
+    bytes += Sample().substr(60);
+    return bytes;
+}
+
+std::string PaddedToBlocks(std::string bytes) {
+    bytes.resize((bytes.size() + 255) / 256 * 256, '\xFF');
+    return bytes;
+}
+
+// The image a machine holds after a software download of file: the file, 0xFF filling, the
+// 0x55 0xAA marker at 0x1E7FC and the sum of the 16-bit words before it.
+std::string FirmwareImage(const std::string &file) {
+    std::string image(124928, '\xFF');
+    image.replace(0, file.size(), file);
+    image[0x1E7FC] = '\x55';
+    image[0x1E7FD] = '\xAA';
+    unsigned sum = 0;
+    for (std::size_t i = 0; i < 0x1E7FC; i += 2)
+        sum += static_cast<uint8_t>(image[i]) << 8 | static_cast<uint8_t>(image[i + 1]);
+    image[0x1E7FE] = static_cast<char>(sum >> 8 & 0xFF);
+    image[0x1E7FF] = static_cast<char>(sum & 0xFF);
+    return image;
+}
+
+std::string FirmwareFile(std::size_t size) {
+    std::string file(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        file[i] = static_cast<char>(i * 13 + 5);
+    for (std::size_t w = 0; w < 64 && 4 * w + 3 < size; ++w) { // vectors inside 0x220000..0x22FFFF
+        file[4 * w] = 0;
+        file[4 * w + 1] = 0x22;
+    }
+    return file;
+}
+
+std::string PricesFile(const std::vector<uint16_t> &words) {
+    std::string file = "KVT-PRICES100";
+    file += static_cast<char>(2 * words.size());
+    for (uint16_t w : words) {
+        file += static_cast<char>(w >> 8);
+        file += static_cast<char>(w & 0xFF);
+    }
+    return file;
+}
+
+} // namespace
+
+TEST_F(MachineKvt, CyclesWrittenAreStoredAndReadBackByteForByte) {
+    for (const std::string &file : {Sample(), LargeSample()}) {
+        WriteFile(Path("send.kvt"), file);
+        SimProcess sim(SimArgs({"--type", "18", "--drains", kSampleDrains}));
+        RunResult write = Kvt(sim.Port(), {"write-cycles", Path("send.kvt").string()});
+        if (Missing(write))
+            GTEST_SKIP() << "kvt write-cycles not available yet";
+        ASSERT_EQ(write.status, 0) << write.err;
+        RunResult read = Kvt(sim.Port(), {"read-cycles", Path("back.kvt").string()});
+        ASSERT_EQ(read.status, 0) << read.err;
+        EXPECT_EQ(Slurp(Path("back.kvt").string()), PaddedToBlocks(file));
+        ASSERT_EQ(sim.Stop(), 0);
+        EXPECT_EQ(Memory("cycles.bin"), PaddedToBlocks(file));
+    }
+}
+
+TEST_F(MachineKvt, DamagedAndLostRepliesStillRoundTripWithRetries) {
+    std::string file = LargeSample();
+    WriteFile(Path("send.kvt"), file);
+    SimProcess sim(SimArgs({"--type", "18", "--drains", kSampleDrains, "--corrupt", "0.05",
+                            "--drop", "0.05", "--seed", "11"}));
+    RunResult write =
+        Kvt(sim.Port(), {"--retries", "20", "--yes", "write-cycles", Path("send.kvt").string()});
+    if (Missing(write))
+        GTEST_SKIP() << "kvt write-cycles not available yet";
+    ASSERT_EQ(write.status, 0) << write.err;
+    RunResult read =
+        Kvt(sim.Port(), {"--retries", "20", "--yes", "read-cycles", Path("back.kvt").string()});
+    ASSERT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(Slurp(Path("back.kvt").string()), PaddedToBlocks(file));
+    ASSERT_EQ(sim.Stop(), 0);
+    EXPECT_EQ(Memory("cycles.bin"), PaddedToBlocks(file));
+}
+
+TEST_F(MachineKvt, MachineRefusalsEndTheWriteWithTheirMessage) {
+    WriteFile(Path("send.kvt"), Sample());
+    struct Case {
+        std::vector<std::string> simArgs, kvtArgs;
+        std::string message;
+    };
+    for (const Case &t : {
+             Case{{"--type", "3", "--drains", kSampleDrains},
+                  {},
+                  "Configuration differs from the one found in the machine!"},
+             Case{{"--type", "18", "--drains", kSampleDrains, "--busy", "4"},
+                  {"--retries", "1"},
+                  "Washing machine is busy or locked!"},
+             korvanta::IsCoinMachine(kSampleType)
+                 ? Case{{"--type", "18", "--drains", kSampleDrains, "--firmware", "1.10"},
+                        {"--yes"},
+                        "The selected machine type is a Coin machine!"}
+                 : Case{{"--type", "18", "--drains", kSampleDrains, "--coin"},
+                        {"--yes"},
+                        "The selected machine type is not a Coin machine!"},
+         }) {
+        SimProcess sim(SimArgs(t.simArgs));
+        std::vector<std::string> args = t.kvtArgs;
+        args.push_back("write-cycles");
+        args.push_back(Path("send.kvt").string());
+        RunResult r = Kvt(sim.Port(), args);
+        if (Missing(r))
+            GTEST_SKIP() << "kvt write-cycles not available yet";
+        EXPECT_EQ(r.status, 1) << t.message;
+        EXPECT_NE(r.err.find(t.message), std::string::npos) << r.err;
+        ASSERT_EQ(sim.Stop(), 0);
+        EXPECT_EQ(Memory("cycles.bin"), "") << "nothing was erased or written: " << t.message;
+    }
+}
+
+TEST_F(MachineKvt, BusyMachineIsWaitedForWithRetries) {
+    WriteFile(Path("send.kvt"), Sample());
+    SimProcess sim(SimArgs({"--type", "18", "--drains", kSampleDrains, "--busy", "2"}));
+    RunResult r = Kvt(sim.Port(), {"--retries", "3", "write-cycles", Path("send.kvt").string()});
+    if (Missing(r))
+        GTEST_SKIP() << "kvt write-cycles not available yet";
+    EXPECT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(sim.Stop(), 0);
+    EXPECT_EQ(Memory("cycles.bin"), PaddedToBlocks(Sample()));
+}
+
+TEST_F(MachineKvt, ReadingAnEmptyMachineLeavesNoFile) {
+    SimProcess sim(SimArgs({}));
+    RunResult r = Kvt(sim.Port(), {"read-cycles", Path("back.kvt").string()});
+    if (Missing(r))
+        GTEST_SKIP() << "kvt read-cycles not available yet";
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("No cycles in memory!"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(Path("back.kvt")));
+}
+
+TEST_F(MachineKvt, SoftwareIsStoredAsTheMarkedImage) {
+    for (std::size_t size : {std::size_t{1000}, std::size_t{124928}}) {
+        std::string file = FirmwareFile(size);
+        WriteFile(Path("Kvt_test.bin"), file);
+        SimProcess sim(SimArgs({}));
+        RunResult r = Kvt(sim.Port(), {"write-software", Path("Kvt_test.bin").string()});
+        if (Missing(r))
+            GTEST_SKIP() << "kvt write-software not available yet";
+        EXPECT_EQ(r.status, 0) << r.err;
+        ASSERT_EQ(sim.Stop(), 0);
+        EXPECT_TRUE(Memory("software.bin") == FirmwareImage(file)) << size;
+    }
+}
+
+TEST_F(MachineKvt, PricesGoToParametersOneToElevenAndComeBack) {
+    std::vector<uint16_t> words{100, 200, 300, 400, 500, 600, 700, 800, 25, 0xFFFF, 2};
+    WriteFile(Path("send.kvtprices"), PricesFile(words));
+    SimProcess sim(SimArgs({"--coin"}));
+    RunResult write = Kvt(sim.Port(), {"write-prices", Path("send.kvtprices").string()});
+    if (Missing(write))
+        GTEST_SKIP() << "kvt write-prices not available yet";
+    ASSERT_EQ(write.status, 0) << write.err;
+    RunResult read = Kvt(sim.Port(), {"read-prices", Path("back.kvtprices").string()});
+    ASSERT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(Slurp(Path("back.kvtprices").string()), PricesFile(words));
+    ASSERT_EQ(sim.Stop(), 0);
+    std::string params = Memory("params.txt");
+    EXPECT_NE(params.find("\n1 100\n"), std::string::npos) << params;
+    EXPECT_NE(params.find("\n10 65535\n"), std::string::npos) << params;
+    EXPECT_NE(params.find("\n11 2\n"), std::string::npos) << params;
+}
+
+TEST_F(MachineKvt, PricesNeedACoinMachine) {
+    WriteFile(Path("send.kvtprices"), PricesFile({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    SimProcess sim(SimArgs({}));
+    RunResult r = Kvt(sim.Port(), {"write-prices", Path("send.kvtprices").string()});
+    if (Missing(r))
+        GTEST_SKIP() << "kvt write-prices not available yet";
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("This is not a coin machine!"), std::string::npos) << r.err;
+    ASSERT_EQ(sim.Stop(), 0);
+    EXPECT_NE(Memory("params.txt").find("\n1 0\n"), std::string::npos);
+}
+
+TEST_F(MachineKvt, LifeTestIsSwitchedThroughParameterTwenty) {
+    SimProcess sim(SimArgs({}));
+    struct Case {
+        const char *setting, *printed;
+    };
+    for (const Case &t : {Case{"on", "on"}, Case{"off", "off"}, Case{"on", "on"}}) {
+        RunResult write = Kvt(sim.Port(), {"write-lifetest", t.setting});
+        if (Missing(write))
+            GTEST_SKIP() << "kvt write-lifetest not available yet";
+        ASSERT_EQ(write.status, 0) << write.err;
+        RunResult read = Kvt(sim.Port(), {"read-lifetest"});
+        ASSERT_EQ(read.status, 0) << read.err;
+        EXPECT_EQ(read.out, std::string(t.printed) + "\n");
+    }
+    ASSERT_EQ(sim.Stop(), 0);
+    EXPECT_NE(Memory("params.txt").find("\n20 23079\n"), std::string::npos);
+}
+
+TEST_F(MachineKvt, BoardInfoShowsTheMachinesVersionTexts) {
+    SimProcess sim(SimArgs(
+        {"--boot", "1.07", "--firmware", "2.31", "--keyboard", "K0.99", "--hardware", "HW-4"}));
+    RunResult r = Kvt(sim.Port(), {"board-info"});
+    if (Missing(r))
+        GTEST_SKIP() << "kvt board-info not available yet";
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char *text : {"2.04", "1.07", "2.31", "K0.99", "HW-4"})
+        EXPECT_NE(r.out.find(text), std::string::npos) << text << " in\n" << r.out;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 5);
+}
