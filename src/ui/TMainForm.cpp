@@ -30,7 +30,9 @@
 #include "ui/MainFormMessage.h"
 #include "ui/MainFormStepTypes.h"
 #include "ui/TAboutForm.h"
+#include "ui/TConfigForm.h"
 #include "ui/TDebugForm.h"
+#include "ui/TOptionsForm.h"
 #include "ui/steps/StepEditor.h"
 #include "ui/steps/StepEditorFactory.h"
 #include "ui/steps/UpDownArrows.h"
@@ -46,6 +48,7 @@ constexpr int kMinimumWidth = 855;
 constexpr int kMinimumHeight = 600;
 constexpr int kAddStepDesignWidth = 65;
 constexpr int kDesignDpi = 96;
+constexpr int kDesignFontPoints = 8;
 constexpr int kRefreshCycleList = 1;
 constexpr int kRefreshCycleRow = 2;
 constexpr int kRefreshStepList = 4;
@@ -96,6 +99,10 @@ TMainForm::TMainForm(TDebugForm &debug, ConfigStore &config, OptionsStore *optio
     actions_ = BuildMainFormActions(this);
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("ClientArea"));
+    // The columns are designed for an 8-point font.
+    QFont font = central->font();
+    font.setPointSize(kDesignFontPoints);
+    central->setFont(font);
     setCentralWidget(central);
     panels_ = BuildMainFormPanels(central);
     files_ =
@@ -517,6 +524,36 @@ void TMainForm::ResetData() {
 void TMainForm::AfterLoad() {
     session_.ResetAfterLoad();
     RefreshView(13);
+}
+
+void TMainForm::ClearWashData() {
+    Store().data.Clear();
+    Store().clipboard.clear();
+    ResetData();
+}
+
+void TMainForm::AttachConfigForm(TConfigForm &form) {
+    form.SetClearWashData([this] { ClearWashData(); });
+    const auto show = [this, &form] {
+        form.exec();
+        ConfigurationChanged();
+    };
+    for (QAction *action : {actions_.configuration, actions_.tbConfig}) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, show);
+    }
+}
+
+void TMainForm::AttachOptionsForm(TOptionsForm &form) {
+    connect(&form, &TOptionsForm::OptionsApplied, this, &TMainForm::ApplyCaptionSetting);
+    const auto show = [this, &form] {
+        form.exec();
+        ConfigurationChanged();
+    };
+    for (QAction *action : {actions_.programOptions, actions_.tbSetup}) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, show);
+    }
 }
 
 void TMainForm::ConfigurationChanged() {

@@ -21,7 +21,9 @@ namespace korvanta {
 
 class OptionsStore;
 class StepEditor;
+class TConfigForm;
 class TDebugForm;
+class TOptionsForm;
 
 // The main window: the cycle list, the step list of the current cycle and the editor of the
 // current step, with the menus and toolbar that lead to the rest of the program. Widgets stay
@@ -68,6 +70,12 @@ public:
     // The configuration or the options changed: the editors re-apply what depends on them and
     // the whole window is refreshed.
     void ConfigurationChanged();
+    // Empties the wash data and the clipboard as New does, without question or snapshot.
+    void ClearWashData();
+
+    // The dialogs that live from start-up to exit; their commands stay disabled until given.
+    void AttachConfigForm(TConfigForm &form);
+    void AttachOptionsForm(TOptionsForm &form);
 
     // Re-applies the toolbar caption option and the layout (after the options change).
     void ApplyCaptionSetting();

@@ -5,38 +5,51 @@
 #include "platform/SettingsOptionsStore.h"
 #include "ui/FileCommands.h"
 #include "ui/SingleInstance.h"
+#include "ui/TConfigForm.h"
 #include "ui/TDebugForm.h"
 #include "ui/TMainForm.h"
+#include "ui/TOptionsForm.h"
 
-// Start-up of the desktop editor: the windows are created in a fixed order and live until the
-// main window closes. The program always ends with exit code 0.
+using namespace korvanta;
+
+// Start-up of the desktop editor. A second start hands its file to the running copy and ends;
+// the first copy creates its windows, which live until the main window closes. The program
+// always ends with exit code 0.
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("KVT"));
     QCoreApplication::setApplicationName(QStringLiteral("KorvantaPlanner"));
+
+    SingleInstance instance;
+    if (!instance.BecomeFirstCopy())
+        return SingleInstance::HandOverToRunningCopy(QCoreApplication::arguments());
     const QStringList arguments = QCoreApplication::arguments().mid(1);
 
-    // One running copy per user: a second start hands its file to it and ends.
-    korvanta::SingleInstance instance;
-    if (!instance.BecomeFirstCopy())
-        return korvanta::SingleInstance::HandOverToRunningCopy(QCoreApplication::arguments());
-
-    korvanta::SettingsOptionsStore options;
-    // Held here until the configuration dialog object, its owner, takes it over.
-    korvanta::ConfigStore config;
+    SettingsOptionsStore options;
+    // Held here for the configuration dialog object, which lives as long as the program.
+    ConfigStore config;
     // The debug window object owns the wash data, so it is made before the window that edits it.
-    korvanta::TDebugForm debug;
-    korvanta::TMainForm window(debug, config, &options);
+    TDebugForm debug;
+    TMainForm window(debug, config, &options);
+    TConfigForm configForm(config, debug.Store(), &window);
+    window.AttachConfigForm(configForm);
+    TOptionsForm optionsForm(window.Options(), options, &window);
+    window.AttachOptionsForm(optionsForm);
 
     // Exactly one argument names a wash data file to open once the window is first shown.
-    QObject::connect(&window, &korvanta::TMainForm::FirstShown, &window, [&window, arguments] {
+    QObject::connect(&window, &TMainForm::FirstShown, &window, [&window, arguments] {
         window.SetCurrentFile({});
         if (arguments.size() == 1)
             window.Files().LoadFile(arguments.front().toStdString());
         window.WriteTitle();
     });
-    QObject::connect(&instance, &korvanta::SingleInstance::HandOverReceived, &window,
-                     [&window](const QString &text) { window.Files().HandOver(text); });
+    QObject::connect(&instance, &SingleInstance::HandOverReceived, &window,
+                     [&window](const QString &text) {
+                         window.raise();
+                         window.activateWindow();
+                         window.Files().HandOver(text);
+                         window.WriteTitle();
+                     });
     window.show();
     QApplication::exec();
     return 0;
