@@ -7,6 +7,7 @@
 #ifdef __unix__
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 #include "WashDataFileSamples.h"
@@ -94,6 +95,45 @@ TEST_F(WashDataFileSave, FailuresReportThePathAndChangeNothing) {
 }
 
 #ifdef __unix__
+// The file a link names gets the new content; the link stays a link.
+TEST_F(WashDataFileSave, SavingThroughALinkKeepsTheLink) {
+    const fs::path real = folder_ / "real.kvt";
+    const fs::path link = folder_ / "link.kvt";
+    WriteAll(real, FileImage(5, 1));
+    fs::create_symlink(real, link);
+    WashData data;
+    MachineConfig config;
+    ASSERT_TRUE(SaveWashData(link.string(), data, config, samples::SampleContext()).ok);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadAll(real).size(), 61u);
+    EXPECT_EQ(EntriesInFolder(), 2u);
+}
+
+// A read-only file is not replaced, although its folder would allow a rename over it, and
+// nothing is saved into a read-only folder.
+TEST_F(WashDataFileSave, ReadOnlyFileOrFolderIsNotReplaced) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the superuser may write any file";
+    const fs::path target = folder_ / "Locked.kvt";
+    WriteAll(target, FileImage(7, 2));
+    fs::permissions(target, fs::perms::owner_read);
+    WashData data;
+    MachineConfig config;
+    const SaveResult result = SaveWashData(target.string(), data, config, samples::SampleContext());
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(ReadAll(target), FileImage(7, 2));
+    fs::permissions(target, fs::perms::owner_all);
+
+    // A writable file in a folder that may not be written: no temporary file can be made.
+    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+    const SaveResult inLockedFolder =
+        SaveWashData(target.string(), data, config, samples::SampleContext());
+    fs::permissions(folder_, fs::perms::owner_all);
+    EXPECT_FALSE(inLockedFolder.ok);
+    EXPECT_EQ(ReadAll(target), FileImage(7, 2));
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
 // A write that fails part way (here the file size limit, as a full disk would) leaves the
 // previous file whole.
 TEST_F(WashDataFileSave, FailedWriteKeepsThePreviousFile) {

@@ -152,7 +152,8 @@ void ReadRecord(ByteReader &reader, uint8_t type, std::vector<WashRecord> &recor
 }
 
 void ReadRecords(ByteReader &reader, std::vector<WashRecord> &records) {
-    records.reserve(reader.Remaining() / 4 + 1); // a step takes at least 4 bytes
+    // A step takes at least 4 bytes; the largest data the editor makes has about 10000 records.
+    records.reserve(std::min<std::size_t>(reader.Remaining() / 4 + 1, 16384));
     while (const auto type = reader.Byte()) {
         ReadRecord(reader, *type, records);
         if (!records.empty() && records.back().type == RecordType::DataEnd)
@@ -160,18 +161,24 @@ void ReadRecords(ByteReader &reader, std::vector<WashRecord> &records) {
     }
 }
 
-// Reads the stream to its end; a stream that cannot tell its size is read in pieces.
+// The largest data the editor can make takes about 80 KB; a file is read up to this size and
+// whatever lies beyond it counts as absent, so that a wrong choice of file cannot exhaust memory.
+constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
+
+// Reads the stream to its end or to kMaxFileBytes, in pieces.
 void ReadAll(std::ifstream &in, FileImage &image) {
     constexpr std::size_t kPiece = 64 * 1024;
     std::size_t used = 0;
     do {
+        if (used >= kMaxFileBytes)
+            break;
         image.resize(used + kPiece);
         in.read(reinterpret_cast<char *>(image.data() + used),
                 static_cast<std::streamsize>(kPiece));
         used += static_cast<std::size_t>(in.gcount());
     } while (in);
     image.resize(used);
-    if (in.eof())
+    if (!in.bad())
         in.clear();
 }
 

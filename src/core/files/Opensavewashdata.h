@@ -20,6 +20,7 @@ using FileImage = std::vector<uint8_t>;
 
 inline constexpr char kWashDataSignature[] = "KORVANTA-DAT100";
 constexpr std::size_t kWashDataSignatureLength = 15;
+static_assert(sizeof(kWashDataSignature) == kWashDataSignatureLength + 1);
 constexpr uint8_t kWashDataFormatByte = 44;
 
 // Format level of an accepted format byte (10 -> 100, 11 -> 105, 40 -> 100, 41 -> 105,
@@ -38,8 +39,8 @@ struct LoadResult {
 // the image could not provide. The caller resets its editing state as after New.
 LoadResult ReadWashData(const FileImage &image, WashData &data, MachineConfig &config);
 
-// Reads the file at path (UTF-8). A file that cannot be opened reports "Unable to open " +
-// path and changes nothing.
+// Reads the file at path (UTF-8), at most its first 16 MiB. A file that cannot be opened
+// reports "Unable to open " + path and changes nothing.
 LoadResult LoadWashData(const std::string &path, WashData &data, MachineConfig &config);
 
 struct SaveResult {

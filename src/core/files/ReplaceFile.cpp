@@ -10,17 +10,19 @@ namespace korvanta {
 
 namespace {
 
-std::filesystem::path TemporaryBeside(const std::filesystem::path &target) {
+namespace fs = std::filesystem;
+
+fs::path TemporaryBeside(const fs::path &target) {
     std::random_device random;
     char suffix[20];
     std::snprintf(suffix, sizeof suffix, ".%08x%08x", random(), random());
-    std::filesystem::path name = target.filename();
+    fs::path name = target.filename();
     name += ".saving";
     name += suffix;
     return target.parent_path() / name;
 }
 
-bool WriteWhole(const std::filesystem::path &path, const std::vector<uint8_t> &bytes) {
+bool WriteWhole(const fs::path &path, const std::vector<uint8_t> &bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out)
         return false;
@@ -30,24 +32,46 @@ bool WriteWhole(const std::filesystem::path &path, const std::vector<uint8_t> &b
     return !out.fail();
 }
 
+// A link is followed, so that the file it names gets the new content and the link stays.
+fs::path RealTarget(const fs::path &target) {
+    std::error_code error;
+    if (!fs::is_symlink(target, error))
+        return target;
+    const fs::path real = fs::weakly_canonical(target, error);
+    return error ? target : real;
+}
+
+// An existing file that may not be written (read-only) is not replaced either, although the
+// folder would allow the rename. Opening for appending changes nothing in the file.
+bool MayReplace(const fs::path &target) {
+    std::error_code error;
+    const fs::file_status status = fs::status(target, error);
+    if (!fs::exists(status))
+        return true;
+    if (!fs::is_regular_file(status))
+        return false;
+    return std::ofstream(target, std::ios::binary | std::ios::app).is_open();
+}
+
 } // namespace
 
-bool ReplaceFile(const std::filesystem::path &target, const std::vector<uint8_t> &bytes) {
-    std::error_code error;
-    if (std::filesystem::is_directory(target, error))
+bool ReplaceFile(const fs::path &requested, const std::vector<uint8_t> &bytes) {
+    const fs::path target = RealTarget(requested);
+    if (!MayReplace(target))
         return false;
-    const std::filesystem::path temporary = TemporaryBeside(target);
+    std::error_code error;
+    const fs::path temporary = TemporaryBeside(target);
     if (!WriteWhole(temporary, bytes)) {
-        std::filesystem::remove(temporary, error);
+        fs::remove(temporary, error);
         return false;
     }
     // A replaced file keeps its permissions; a new one gets the usual ones.
-    const auto status = std::filesystem::status(target, error);
-    if (!error && std::filesystem::exists(status))
-        std::filesystem::permissions(temporary, status.permissions(), error);
-    std::filesystem::rename(temporary, target, error);
+    const auto status = fs::status(target, error);
+    if (!error && fs::exists(status))
+        fs::permissions(temporary, status.permissions(), error);
+    fs::rename(temporary, target, error);
     if (error) {
-        std::filesystem::remove(temporary, error);
+        fs::remove(temporary, error);
         return false;
     }
     return true;
