@@ -175,3 +175,18 @@ TEST_F(WashDataFileSave, LoadFailuresReportThePath) {
         EXPECT_EQ(config.saveStamp, "kept");
     }
 }
+
+// Only the first 16 MiB of a file are read: what lies beyond counts as absent.
+TEST_F(WashDataFileSave, OversizedFileIsReadToItsLimit) {
+    WashData data;
+    MachineConfig config;
+    FileImage image = WriteWashData(data, config, samples::SampleContext());
+    image.pop_back();                                  // DataEnd
+    image.resize(16 * 1024 * 1024, 9);                 // type bytes that are skipped
+    image.insert(image.end(), {4, 1, 2, 3, 254, 255}); // beyond the limit
+    const fs::path path = folder_ / "huge.kvt";
+    WriteAll(path, image);
+    WashData loaded;
+    ASSERT_TRUE(LoadWashData(path.string(), loaded, config).ok);
+    EXPECT_TRUE(loaded.SameContent(WashData()));
+}
