@@ -94,22 +94,6 @@ TEST(StepsSupplyRules, MinimumTimeAppliesToSoapAOrDOnFourCompartmentsOnly) {
             << c.compartment << " " << c.soaps << " " << c.minutes << ":" << c.seconds;
 }
 
-TEST(StepsSupplyRules, ButtonBitsLeaveTheHighBitsAlone) {
-    EXPECT_EQ(WithSupplyButtonBits(0xC0 | 0x05, 0x02), 0xC2);
-    EXPECT_EQ(WithSupplyButtonBits(0x3F, 0), 0);
-    EXPECT_EQ(WithSupplyButtonBits(0x40, 0xFF), 0x7F);
-}
-
-TEST(StepsSupplyRules, CaptionsPerGeneration) {
-    EXPECT_EQ(SoapButtonCaption(0, false), "1: Soap A");
-    EXPECT_EQ(SoapButtonCaption(5, true), "F: Wash - Cold");
-    EXPECT_EQ(RemoteSupplyButtonCaption(0, false), "4: Remote detergent");
-    EXPECT_EQ(RemoteSupplyButtonCaption(5, true), "6: Remote specialty 2");
-    EXPECT_EQ(InitialSoapButtonCaption(3), "10: soap D");
-    EXPECT_EQ(InitialSoapButtonCaption(5), "12: soap F");
-    EXPECT_EQ(SoapButtonCaption(6, true), "");
-}
-
 TEST(StepsSpinRules, GForceTextRoundsToAWholeNumber) {
     struct Case {
         int rpm, drum;
@@ -126,12 +110,4 @@ TEST(StepsSpinRules, GForceTextRoundsToAWholeNumber) {
     };
     for (const auto &c : cases)
         EXPECT_EQ(SpinGForceText(c.rpm, c.drum), c.text) << c.rpm << " " << c.drum;
-}
-
-TEST(StepsSpinRules, NamedSpeedsAndMaximum) {
-    EXPECT_EQ(NamedSpinSpeedIndex(650), 1);
-    EXPECT_FALSE(NamedSpinSpeedIndex(725).has_value());
-    EXPECT_TRUE(SpinAboveMaximum(1000, 5)); // 800 rpm type
-    EXPECT_FALSE(SpinAboveMaximum(800, 5));
-    EXPECT_FALSE(SpinAboveMaximum(1000, 18));
 }

@@ -117,10 +117,7 @@ void TestEditorsSdsa::supplyMinimumTimeOnButtons_data() {
     QTest::addColumn<int>("storedSeconds");
     QTest::newRow("4-comp soap A 0:10 Metric")
         << 0 << kFourCompartmentType << 0 << 10 << "sbSoapA" << 15;
-    QTest::newRow("4-comp soap D 0:03 English")
-        << 1 << kFourCompartmentType << 0 << 3 << "sbSoapD" << 15;
     QTest::newRow("4-comp soap A 1:05") << 0 << kFourCompartmentType << 1 << 5 << "sbSoapA" << 5;
-    QTest::newRow("4-comp soap B 0:10") << 1 << kFourCompartmentType << 0 << 10 << "sbSoapB" << 10;
     QTest::newRow("3-comp soap 1 0:10") << 0 << kThreeCompartmentType << 0 << 10 << "sbSoapA" << 10;
 }
 

@@ -141,10 +141,7 @@ void TestStepControls::temperatureFieldRules_data() {
     QTest::addColumn<int>("code");
     QTest::newRow("English below threshold") << 1 << "45" << 32 << 0;
     QTest::newRow("English above max") << 1 << "250" << 200 << 187;
-    QTest::newRow("English empty") << 1 << "" << 32 << 0;
-    QTest::newRow("English 104") << 1 << "104" << 104 << 80;
     QTest::newRow("Metric below threshold") << 0 << "14" << 0 << 0;
-    QTest::newRow("Metric threshold") << 0 << "15" << 15 << 30;
     QTest::newRow("Metric above max") << 0 << "99" << 95 << 190;
 }
 
