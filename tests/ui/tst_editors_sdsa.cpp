@@ -1,12 +1,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
-#include <memory>
 
-#include "FakeEditorHost.h"
-#include "steps/StepDescription.h"
-#include "ui/steps/StepEditorFactory.h"
-#include "ui/steps/TFrameSupply1.h"
+#include "StepEditorBench.h"
 
 using namespace korvanta;
 using namespace korvanta::testing;
@@ -31,37 +27,10 @@ void AddUnitRows() {
     QTest::newRow("English") << 1;
 }
 
-std::vector<int> Codes(const WashRecord &record) {
-    std::vector<int> codes;
-    for (int n = 1; record.Has(n); ++n)
-        codes.push_back(record.Code(n));
-    return codes;
-}
-
-// One editor in a fake window, showing one step.
-struct Bench {
-    FakeEditorHost host;
-    std::unique_ptr<StepEditor> editor;
-
-    Bench(RecordType type, int units, int machineType = kFourCompartmentType) {
-        host.config.units = static_cast<uint8_t>(units);
-        host.config.machineType = static_cast<uint8_t>(machineType);
-        editor.reset(CreateStepEditor(type, &host, nullptr));
-        host.editor = editor.get();
-    }
-    void Show(const WashRecord &record) {
-        host.record = record;
-        editor->LoadStep(host.record);
-        host.refreshes.clear();
-    }
-    QPushButton *Button(const char *name) const { return editor->findChild<QPushButton *>(name); }
-    QLineEdit *Edit(const char *name) const { return EditOf(editor.get(), name); }
-    std::string Description() const { return StepDescription(host.record, host.config); }
-    WashRecord NewStep() const {
-        WashRecord record;
-        editor->NewStepRecord(record);
-        return record;
-    }
+// One of the four editors in a fake window, by default on a 4-compartment machine type.
+struct Bench : StepEditorBench {
+    Bench(RecordType type, int units, int machineType = kFourCompartmentType)
+        : StepEditorBench(type, units, machineType) {}
 };
 
 } // namespace
@@ -167,14 +136,14 @@ void TestEditorsSdsa::supplyShowsHiddenSoapsAndKeepsHighBits() {
     QVERIFY(four.Button("sbSoapA")->isChecked());
     QVERIFY(four.Button("sbSoapD")->isChecked());
     QVERIFY(!four.Button("sbSoapB")->isChecked());
-    QCOMPARE(four.Description(), std::string("Supply A, D"));
+    QCOMPARE(four.Description(), QString("Supply A, D"));
 
     Bench three(RecordType::Supply, 1, kThreeCompartmentType);
     three.Show(Step(RecordType::Supply, {9 | 0xC0, 0x40, 1, 0}));
     QVERIFY(three.Button("sbSoapD")->isHidden());
     QVERIFY(three.Button("sbSoapD")->isChecked());
     QVERIFY(!three.Button("sbSupply9")->isHidden());
-    QCOMPARE(three.Description(), std::string("Supply 1, 4, 7, 10"));
+    QCOMPARE(three.Description(), QString("Supply 1, 4, 7, 10"));
     three.Button("sbSupply5")->click();
     QCOMPARE(three.host.record.Code(1), 9 | 0xC0); // bits 6 and 7 untouched
     QCOMPARE(three.host.record.Code(2), 0x40 | 0x02);
@@ -191,7 +160,7 @@ void TestEditorsSdsa::supplyCaptionsFollowTheGeneration() {
     QCOMPARE(bench.Button("sbSupply9")->text(), QString("6: Remote specialty 2"));
     QVERIFY(!bench.Button("sbSoapF")->isHidden());
     // Both codes 0: "No supply", and the time fields still apply.
-    QCOMPARE(bench.Description(), std::string("No supply"));
+    QCOMPARE(bench.Description(), QString("No supply"));
     QVERIFY(HasAlertColour(bench.Edit("EditMin")));
     bench.host.config.machineType = kThreeCompartmentType;
     bench.Show(bench.host.record);
@@ -230,7 +199,7 @@ void TestEditorsSdsa::drainSecondDrainWithoutConfiguration() {
     auto *drain2 = bench.Button("SpeedButton2");
     QVERIFY(drain2->isChecked());
     QVERIFY(!drain2->isEnabled());
-    QCOMPARE(bench.Description(), std::string("Drain 2"));
+    QCOMPARE(bench.Description(), QString("Drain 2"));
     drain1->click();
     QCOMPARE(bench.host.record.Code(1), 1);
     QCOMPARE(bench.host.refreshes, std::vector<int>{4});
@@ -257,7 +226,7 @@ void TestEditorsSdsa::drainRepeatedClickAndUnknownCode() {
     QVERIFY(!HasAlertColour(bench.Edit("EditSec")));
     bench.Show(Step(RecordType::Drain, {7, 1, 0}));
     QVERIFY(bench.Button("SpeedButton2")->isChecked()); // no button for 7: the down one stays
-    QCOMPARE(bench.Description(), std::string("Unknown Drain"));
+    QCOMPARE(bench.Description(), QString("Unknown Drain"));
     QCOMPARE(bench.NewStep().Code(1), 2);
 }
 
@@ -271,7 +240,7 @@ void TestEditorsSdsa::spinNamedSpeedAboveTheMachinesMaximum() {
         QVERIFY(HasAlertColour(bench.Edit("EditSpeed")));
         QVERIFY(bench.Button("SpeedButton4")->isChecked());
         QVERIFY(!bench.Button("SpeedButton1")->isChecked());
-        QCOMPARE(bench.Description(), std::string("Spin 4"));
+        QCOMPARE(bench.Description(), QString("Spin 4"));
         QCOMPARE(bench.host.refreshes, std::vector<int>{6});
     }
 }
@@ -286,7 +255,7 @@ void TestEditorsSdsa::spinTypedSpeeds() {
     QCOMPARE(bench.host.record.Code(1), 725);
     for (const char *name : {"SpeedButton1", "SpeedButton2", "SpeedButton3", "SpeedButton4"})
         QVERIFY(!bench.Button(name)->isChecked());
-    QCOMPARE(bench.Description(), std::string("Spin = 725 rpm"));
+    QCOMPARE(bench.Description(), QString("Spin = 725 rpm"));
     TypeAndLeave(bench.Edit("EditSpeed"), "150"); // below 200: not taken
     QCOMPARE(bench.host.record.Code(1), 725);
     TypeAndLeave(bench.Edit("EditSpeed"), "");
@@ -344,7 +313,7 @@ void TestEditorsSdsa::auxTimeRowFollowsTheOutput() {
     bench.Button("SpeedButton1")->click();
     QVERIFY(!bench.Edit("EditMin")->isEnabled());
     QCOMPARE(Codes(bench.host.record), (std::vector<int>{1, 3, 0}));
-    QCOMPARE(bench.Description(), std::string("Auxiliary 1"));
+    QCOMPARE(bench.Description(), QString("Auxiliary 1"));
 }
 
 void TestEditorsSdsa::auxHiddenOutputFromAFile() {
@@ -354,10 +323,10 @@ void TestEditorsSdsa::auxHiddenOutputFromAFile() {
         QVERIFY(!bench.Button(name)->isChecked());
     QVERIFY(bench.Button("SpeedButton5")->isChecked());
     QVERIFY(bench.Button("SpeedButton5")->isHidden());
-    QCOMPARE(bench.Description(), std::string("Auxiliary 5"));
+    QCOMPARE(bench.Description(), QString("Auxiliary 5"));
     bench.Show(Step(RecordType::Aux, {0, 0, 20}));
     QVERIFY(bench.Button("SpeedButton5")->isChecked());
-    QCOMPARE(bench.Description(), std::string("Unknown Auxiliary"));
+    QCOMPARE(bench.Description(), QString("Unknown Auxiliary"));
 }
 
 void TestEditorsSdsa::newStepsCopyTheInitialControls_data() {
