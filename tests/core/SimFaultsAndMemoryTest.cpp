@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "SimTestFrames.h"
 #include "sim/CommandLine.h"
 #include "sim/Controller.h"
 
@@ -20,18 +21,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Bytes Frame(const std::string &text) {
-    Bytes frame{0x02};
-    unsigned sum = 0;
-    for (char ch : text) {
-        frame.push_back(static_cast<uint8_t>(ch));
-        sum += static_cast<uint8_t>(ch);
-    }
-    unsigned check = (256 - sum % 256) % 256;
-    frame.push_back(static_cast<uint8_t>(check < 32 ? check + 32 : check));
-    frame.push_back(0x03);
-    return frame;
-}
+using simtest::Frame;
 
 // The computer's own acceptance rules, reply by reply.
 bool Accepted(const std::string &request, const Bytes &r) {

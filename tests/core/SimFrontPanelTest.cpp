@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "SimTestFrames.h"
 #include "sim/Controller.h"
 
 using korvanta::sim::Controller;
@@ -15,23 +16,8 @@ namespace {
 
 constexpr uint8_t STX = 0x02, ETX = 0x03, ACK = 0x06, NAK = 0x15;
 
-// Built here from the frame rules, not with the simulator's own helpers.
-uint8_t Check(const Bytes &bytes, std::size_t from, std::size_t to) {
-    unsigned sum = 0;
-    for (std::size_t i = from; i < to; ++i)
-        sum += bytes[i];
-    unsigned check = (256 - sum % 256) % 256;
-    return static_cast<uint8_t>(check < 32 ? check + 32 : check);
-}
-
-Bytes Frame(const std::string &text) {
-    Bytes frame{STX};
-    for (char ch : text)
-        frame.push_back(static_cast<uint8_t>(ch));
-    frame.push_back(Check(frame, 1, frame.size()));
-    frame.push_back(ETX);
-    return frame;
-}
+using simtest::Check;
+using simtest::Frame;
 
 Bytes BlockFrame(const Bytes &data) {
     Bytes frame(289, 0);

@@ -2,10 +2,10 @@
 // what comes back. A command that kvt does not offer yet is skipped, not failed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
 
-#include "MachineSimHarness.h"
+#include "MachineKvtFixture.h"
 #include "config/MachineTypeTable.h"
 
 using namespace machinesim;
@@ -16,46 +16,10 @@ namespace {
 constexpr uint8_t kSampleType = 0x12; // three-cycles.kvt: machine type 18, drains 0x21
 constexpr const char *kSampleDrains = "0x21";
 
-class MachineKvt : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("machine-kvt-" + std::to_string(getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_ / "memory");
-        fs::create_directories(dir_ / "config");
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    // kvt with its own options folder, so the user's PortName is neither used nor changed.
-    RunResult Kvt(const std::string &port, std::vector<std::string> args, int limitMs = 120000) {
-        args.insert(args.begin(), {"--port", port});
-        return machinesim::Run(KVT_BINARY, args,
-                               {"XDG_CONFIG_HOME=" + (dir_ / "config").string(),
-                                "HOME=" + dir_.string(), "QT_QPA_PLATFORM=offscreen", "LC_ALL=C"},
-                               limitMs);
-    }
-    // Skips the test while kvt answers this command with its placeholder.
-    bool Missing(const RunResult &r) { return r.err.find("not available") != std::string::npos; }
-
-    std::vector<std::string> SimArgs(std::vector<std::string> extra) const {
-        std::vector<std::string> args{"--memory", (dir_ / "memory").string()};
-        args.insert(args.end(), extra.begin(), extra.end());
-        return args;
-    }
-    std::string Memory(const char *name) const { return Slurp((dir_ / "memory" / name).string()); }
-    fs::path Path(const char *name) const { return dir_ / name; }
-
-    fs::path dir_;
-};
+using MachineKvt = MachineKvtFixture;
 
 std::string Sample() {
-    return Slurp(std::string(KVT_TEST_DATA_DIR) + "/three-cycles.kvt");
-}
-
-void WriteFile(const fs::path &path, const std::string &bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
+    return SampleWashData();
 }
 
 // The sample file followed by several blocks of filler, so a transfer spans many blocks.
@@ -112,7 +76,7 @@ std::string PricesFile(const std::vector<uint16_t> &words) {
 
 TEST_F(MachineKvt, CyclesWrittenAreStoredAndReadBackByteForByte) {
     for (const std::string &file : {Sample(), LargeSample()}) {
-        WriteFile(Path("send.kvt"), file);
+        Write("send.kvt", file);
         SimProcess sim(SimArgs({"--type", "18", "--drains", kSampleDrains}));
         RunResult write = Kvt(sim.Port(), {"write-cycles", Path("send.kvt").string()});
         if (Missing(write))
@@ -122,13 +86,13 @@ TEST_F(MachineKvt, CyclesWrittenAreStoredAndReadBackByteForByte) {
         ASSERT_EQ(read.status, 0) << read.err;
         EXPECT_EQ(Slurp(Path("back.kvt").string()), PaddedToBlocks(file));
         ASSERT_EQ(sim.Stop(), 0);
-        EXPECT_EQ(Memory("cycles.bin"), PaddedToBlocks(file));
+        EXPECT_EQ(Stored("", "cycles.bin"), PaddedToBlocks(file));
     }
 }
 
 TEST_F(MachineKvt, DamagedAndLostRepliesStillRoundTripWithRetries) {
     std::string file = LargeSample();
-    WriteFile(Path("send.kvt"), file);
+    Write("send.kvt", file);
     SimProcess sim(SimArgs({"--type", "18", "--drains", kSampleDrains, "--corrupt", "0.05",
                             "--drop", "0.05", "--seed", "11"}));
     RunResult write =
@@ -141,11 +105,11 @@ TEST_F(MachineKvt, DamagedAndLostRepliesStillRoundTripWithRetries) {
     ASSERT_EQ(read.status, 0) << read.err;
     EXPECT_EQ(Slurp(Path("back.kvt").string()), PaddedToBlocks(file));
     ASSERT_EQ(sim.Stop(), 0);
-    EXPECT_EQ(Memory("cycles.bin"), PaddedToBlocks(file));
+    EXPECT_EQ(Stored("", "cycles.bin"), PaddedToBlocks(file));
 }
 
 TEST_F(MachineKvt, MachineRefusalsEndTheWriteWithTheirMessage) {
-    WriteFile(Path("send.kvt"), Sample());
+    Write("send.kvt", Sample());
     struct Case {
         std::vector<std::string> simArgs, kvtArgs;
         std::string message;
@@ -175,19 +139,19 @@ TEST_F(MachineKvt, MachineRefusalsEndTheWriteWithTheirMessage) {
         EXPECT_EQ(r.status, 1) << t.message;
         EXPECT_NE(r.err.find(t.message), std::string::npos) << r.err;
         ASSERT_EQ(sim.Stop(), 0);
-        EXPECT_EQ(Memory("cycles.bin"), "") << "nothing was erased or written: " << t.message;
+        EXPECT_EQ(Stored("", "cycles.bin"), "") << "nothing was erased or written: " << t.message;
     }
 }
 
 TEST_F(MachineKvt, BusyMachineIsWaitedForWithRetries) {
-    WriteFile(Path("send.kvt"), Sample());
+    Write("send.kvt", Sample());
     SimProcess sim(SimArgs({"--type", "18", "--drains", kSampleDrains, "--busy", "2"}));
     RunResult r = Kvt(sim.Port(), {"--retries", "3", "write-cycles", Path("send.kvt").string()});
     if (Missing(r))
         GTEST_SKIP() << "kvt write-cycles not available yet";
     EXPECT_EQ(r.status, 0) << r.err;
     ASSERT_EQ(sim.Stop(), 0);
-    EXPECT_EQ(Memory("cycles.bin"), PaddedToBlocks(Sample()));
+    EXPECT_EQ(Stored("", "cycles.bin"), PaddedToBlocks(Sample()));
 }
 
 TEST_F(MachineKvt, ReadingAnEmptyMachineLeavesNoFile) {
@@ -203,20 +167,20 @@ TEST_F(MachineKvt, ReadingAnEmptyMachineLeavesNoFile) {
 TEST_F(MachineKvt, SoftwareIsStoredAsTheMarkedImage) {
     for (std::size_t size : {std::size_t{1000}, std::size_t{124928}}) {
         std::string file = FirmwareFile(size);
-        WriteFile(Path("Kvt_test.bin"), file);
+        Write("Kvt_test.bin", file);
         SimProcess sim(SimArgs({}));
         RunResult r = Kvt(sim.Port(), {"write-software", Path("Kvt_test.bin").string()});
         if (Missing(r))
             GTEST_SKIP() << "kvt write-software not available yet";
         EXPECT_EQ(r.status, 0) << r.err;
         ASSERT_EQ(sim.Stop(), 0);
-        EXPECT_TRUE(Memory("software.bin") == FirmwareImage(file)) << size;
+        EXPECT_TRUE(Stored("", "software.bin") == FirmwareImage(file)) << size;
     }
 }
 
 TEST_F(MachineKvt, PricesGoToParametersOneToElevenAndComeBack) {
     std::vector<uint16_t> words{100, 200, 300, 400, 500, 600, 700, 800, 25, 0xFFFF, 2};
-    WriteFile(Path("send.kvtprices"), PricesFile(words));
+    Write("send.kvtprices", PricesFile(words));
     SimProcess sim(SimArgs({"--coin"}));
     RunResult write = Kvt(sim.Port(), {"write-prices", Path("send.kvtprices").string()});
     if (Missing(write))
@@ -226,14 +190,14 @@ TEST_F(MachineKvt, PricesGoToParametersOneToElevenAndComeBack) {
     ASSERT_EQ(read.status, 0) << read.err;
     EXPECT_EQ(Slurp(Path("back.kvtprices").string()), PricesFile(words));
     ASSERT_EQ(sim.Stop(), 0);
-    std::string params = Memory("params.txt");
+    std::string params = Stored("", "params.txt");
     EXPECT_NE(params.find("\n1 100\n"), std::string::npos) << params;
     EXPECT_NE(params.find("\n10 65535\n"), std::string::npos) << params;
     EXPECT_NE(params.find("\n11 2\n"), std::string::npos) << params;
 }
 
 TEST_F(MachineKvt, PricesNeedACoinMachine) {
-    WriteFile(Path("send.kvtprices"), PricesFile({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    Write("send.kvtprices", PricesFile({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
     SimProcess sim(SimArgs({}));
     RunResult r = Kvt(sim.Port(), {"write-prices", Path("send.kvtprices").string()});
     if (Missing(r))
@@ -241,7 +205,7 @@ TEST_F(MachineKvt, PricesNeedACoinMachine) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("This is not a coin machine!"), std::string::npos) << r.err;
     ASSERT_EQ(sim.Stop(), 0);
-    EXPECT_NE(Memory("params.txt").find("\n1 0\n"), std::string::npos);
+    EXPECT_NE(Stored("", "params.txt").find("\n1 0\n"), std::string::npos);
 }
 
 TEST_F(MachineKvt, LifeTestIsSwitchedThroughParameterTwenty) {
@@ -259,7 +223,7 @@ TEST_F(MachineKvt, LifeTestIsSwitchedThroughParameterTwenty) {
         EXPECT_EQ(read.out, std::string(t.printed) + "\n");
     }
     ASSERT_EQ(sim.Stop(), 0);
-    EXPECT_NE(Memory("params.txt").find("\n20 23079\n"), std::string::npos);
+    EXPECT_NE(Stored("", "params.txt").find("\n20 23079\n"), std::string::npos);
 }
 
 TEST_F(MachineKvt, BoardInfoShowsTheMachinesVersionTexts) {

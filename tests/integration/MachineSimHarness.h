@@ -14,6 +14,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "../core/SimTestFrames.h"
+
 extern char **environ;
 
 namespace machinesim {
@@ -248,17 +250,6 @@ inline RunResult Run(const std::string &program, std::vector<std::string> args,
     return result;
 }
 
-inline Bytes Frame(const std::string &text) {
-    Bytes frame{0x02};
-    unsigned sum = 0;
-    for (char ch : text) {
-        frame.push_back(static_cast<uint8_t>(ch));
-        sum += static_cast<uint8_t>(ch);
-    }
-    unsigned check = (256 - sum % 256) % 256;
-    frame.push_back(static_cast<uint8_t>(check < 32 ? check + 32 : check));
-    frame.push_back(0x03);
-    return frame;
-}
+using simtest::Frame;
 
 } // namespace machinesim
