@@ -62,6 +62,7 @@ private slots:
     void washSpeedRules();
     void washUnknownModeKeepsTheButton();
     void washTemplateInEnglish();
+    void washShowingStoresNothingWhenTheFocusLeaves();
     void heatSoakTemperatureText_data();
     void heatSoakTemperatureText();
     void heatSoakRoundTripOnShowing_data();
@@ -510,6 +511,23 @@ void TestEditorsFwsh::washTemplateInEnglish() {
     // An edit since the step was shown is copied, temperatures in their shown form.
     bench.Button("sbTemp110")->click();
     QCOMPARE(bench.NewStep().Code(2), 87);
+}
+
+void TestEditorsFwsh::washShowingStoresNothingWhenTheFocusLeaves() {
+    Bench bench(RecordType::Wash, kMetric);
+    bench.host.advanced = true;
+    bench.Show(Step(RecordType::Wash, {3, 80, 0, 0, 32, 5, 0}));
+    bench.editor->show();
+    QApplication::setActiveWindow(bench.editor.get());
+    QLineEdit *agitation = bench.Edit("EditPuls");
+    agitation->setFocus();
+    QVERIFY(QTest::qWaitFor([agitation] { return agitation->hasFocus(); }));
+    // Without AdvancedMode the next step disables the focused box, which then leaves.
+    bench.host.advanced = false;
+    bench.Show(Step(RecordType::Wash, {3, 80, 0, 0, 32, 5, 0}));
+    QVERIFY(!agitation->isEnabled());
+    QCOMPARE(Codes(bench.host.record), (std::vector<int>{3, 80, 0, 0, 32, 5, 0}));
+    QVERIFY(bench.Find<QCheckBox>("CheckBox1")->isChecked());
 }
 
 void TestEditorsFwsh::heatSoakTemperatureText_data() {

@@ -210,6 +210,8 @@ QWidget *TFrameFill1::BuildRotationRow() {
 }
 
 void TFrameFill1::LoadStep(WashRecord &record) {
+    // Disabling a control that holds the focus makes it leave: nothing is stored meanwhile.
+    loading_ = true;
     const MachineConfig &config = Host()->Config();
     FillCorrectOnLoad(record, config); // no refresh: the record only says what it meant
     ApplyConfiguration(config);
@@ -224,7 +226,12 @@ void TFrameFill1::LoadStep(WashRecord &record) {
     rotation_->SetDown((code1 & kFillNoRotation) != 0 ? kRotationDisabled : kRotationEnabled);
     auxHeat_->SetDown((code1 & kFillAuxHeat) != 0 ? kAuxHeatEnabled : kAuxHeatDisabled);
     time_->UpdateAlert();
+    loading_ = false;
     show();
+}
+
+bool TFrameFill1::Store(int refreshCode, const std::function<void(WashRecord &)> &write) {
+    return !loading_ && StoreStep(Host(), Type(), refreshCode, write);
 }
 
 void TFrameFill1::ApplyConfiguration(const MachineConfig &config) {
@@ -249,11 +256,11 @@ void TFrameFill1::ShowInlet(const WashRecord &record) {
     inlets_->SetDown(inlet ? static_cast<int>(*inlet) : kUp);
     reuse_->setChecked((record.Code(kCode1) & kFillAuxInlet) != 0);
     const bool controlled = inlet == FillInlet::Controlled;
-    for (QWidget *widget : tempRow_ + auxHeatRow_)
-        widget->setEnabled(controlled);
     // A fill that is not controlled shows the field at Min; nothing is stored.
     temp_->SetValue(controlled ? TempFieldShown(record.Code(kTempCode), config)
                                : temp_->Scale().min);
+    for (QWidget *widget : tempRow_ + auxHeatRow_)
+        widget->setEnabled(controlled);
 }
 
 void TFrameFill1::ShowLevel(int levelCode, const MachineConfig &config) {
@@ -305,7 +312,7 @@ void TFrameFill1::sbInletsClick() {
         buttons.down = static_cast<FillInlet>(inlets_->DownId());
     buttons.reuse = reuse_->isChecked();
     const int tempCode = temp_->Code(Host()->Config());
-    StoreStep(Host(), Type(), kRefreshCycleRowStepsEditor, [&](WashRecord &record) {
+    Store(kRefreshCycleRowStepsEditor, [&](WashRecord &record) {
         const FillInletCodes codes = FillInletStore(record.Code(kCode1), buttons, tempCode);
         record.SetCode(kCode1, codes.code1);
         record.SetCode(kTempCode, codes.code2);
@@ -321,8 +328,8 @@ void TFrameFill1::StoreLevel() {
     FillLevelFields fields{level_->Value(), levelLow_->Value()};
     const int code = FillLevelStore(fields, FillLevelScaleFor(Host()->Config().English()));
     levelLow_->SetValue(fields.decimal);
-    StoreStep(Host(), Type(), kRefreshCycleRowStepsEditor,
-              [code](WashRecord &record) { record.SetCode(kLevelCode, code); });
+    Store(kRefreshCycleRowStepsEditor,
+          [code](WashRecord &record) { record.SetCode(kLevelCode, code); });
 }
 
 void TFrameFill1::LevelButtonClick(int button) {
@@ -336,7 +343,7 @@ void TFrameFill1::LevelButtonClick(int button) {
 }
 
 void TFrameFill1::StoreTime() {
-    StoreStep(Host(), Type(), kRefreshCycleRowStepsEditor, [this](WashRecord &record) {
+    Store(kRefreshCycleRowStepsEditor, [this](WashRecord &record) {
         time_->Fill(record, kMinutesCode);
         time_->UpdateAlert();
     });
@@ -346,7 +353,7 @@ void TFrameFill1::bWashClick() {
     if (!prewash_->isChecked() && !wash_->isChecked())
         prewash_->setChecked(true);
     const int bits = FillCompartmentBits(prewash_->isChecked(), wash_->isChecked());
-    StoreStep(Host(), Type(), kRefreshStepsAndEditor, [bits](WashRecord &record) {
+    Store(kRefreshStepsAndEditor, [bits](WashRecord &record) {
         record.SetCode(kCode1, (record.Code(kCode1) & ~kFillCompartmentBits) | bits);
     });
 }
@@ -361,7 +368,7 @@ void TFrameFill1::AuxHeatClick() {
 }
 
 void TFrameFill1::StoreCode1Bit(int bit, bool set, int refreshCode) {
-    StoreStep(Host(), Type(), refreshCode, [bit, set](WashRecord &record) {
+    Store(refreshCode, [bit, set](WashRecord &record) {
         const int code1 = record.Code(kCode1);
         record.SetCode(kCode1, set ? code1 | bit : code1 & ~bit);
     });

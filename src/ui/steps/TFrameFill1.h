@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <functional>
 
 #include "ui/steps/StepEditor.h"
 
@@ -43,6 +44,8 @@ private:
     void RotationClick();
     void AuxHeatClick();
     void StoreCode1Bit(int bit, bool set, int refreshCode);
+    // The store-then-refresh rule, except while a step is being shown.
+    bool Store(int refreshCode, const std::function<void(WashRecord &)> &write);
 
     void ApplyConfiguration(const MachineConfig &config);
     void ShowInlet(const WashRecord &record);
@@ -70,6 +73,7 @@ private:
     QPushButton *wash_;
     ToggleGroup *rotation_;
     QLabel *remark_;
+    bool loading_ = false;
 };
 
 } // namespace korvanta

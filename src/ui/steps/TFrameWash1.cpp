@@ -168,6 +168,8 @@ TFrameWash1::TFrameWash1(EditorHost *host, QWidget *parent)
 }
 
 void TFrameWash1::LoadStep(WashRecord &record) {
+    // Disabling a control that holds the focus makes it leave: its store waits for the user.
+    loading_ = true;
     const MachineConfig &config = Host()->Config();
     temp_->ApplyScale(TempScaleFor(config));
     const int temp = record.Code(kTempCode);
@@ -186,8 +188,9 @@ void TFrameWash1::LoadStep(WashRecord &record) {
     for (QWidget *widget : tempRow_)
         widget->setEnabled(WashModeHeats(mode));
     noReverse_->setEnabled(WashModeAllowsNoReverse(mode));
-    noReverse_->setChecked(pause_->Value() == 0);
     EnableAdvancedRows();
+    loading_ = false;
+    noReverse_->setChecked(pause_->Value() == 0);
     show();
 }
 
@@ -244,8 +247,8 @@ void TFrameWash1::EnableAdvancedRows() {
 }
 
 void TFrameWash1::StoreTime() {
-    StoreStep(Host(), Type(), kRefreshCycleRowAndSteps,
-              [this](WashRecord &record) { time_->Fill(record, kLargerTimeCode); });
+    Store(kRefreshCycleRowAndSteps,
+          [this](WashRecord &record) { time_->Fill(record, kLargerTimeCode); });
 }
 
 void TFrameWash1::TimePreset(int index) {
@@ -257,32 +260,39 @@ void TFrameWash1::TimePreset(int index) {
 
 void TFrameWash1::StoreTemperature() {
     const int code = temp_->Code(Host()->Config());
-    StoreStep(Host(), Type(), kRefreshCycleRowAndSteps,
-              [code](WashRecord &record) { record.SetCode(kTempCode, code); });
+    Store(kRefreshCycleRowAndSteps,
+          [code](WashRecord &record) { record.SetCode(kTempCode, code); });
 }
 
 void TFrameWash1::StoreAgitation() {
+    if (loading_)
+        return;
     const int agitation = agitation_->Value();
-    StoreStep(Host(), Type(), kRefreshSteps,
-              [agitation](WashRecord &record) { record.SetCode(kAgitationCode, agitation); });
+    Store(kRefreshSteps,
+          [agitation](WashRecord &record) { record.SetCode(kAgitationCode, agitation); });
     ApplyNoReverseState();
 }
 
 void TFrameWash1::StorePause() {
+    if (loading_)
+        return;
     bool typed = false;
     const int text = pause_->Edit()->text().toInt(&typed);
     if (typed && text > 0 && text < kWashShortestPause)
         pause_->SetValue(pause_->Value()); // a typed 1 or 2 shows as the 3 it became
     const int pause = pause_->Value();
-    StoreStep(Host(), Type(), kRefreshSteps,
-              [pause](WashRecord &record) { record.SetCode(kPauseCode, pause); });
+    Store(kRefreshSteps, [pause](WashRecord &record) { record.SetCode(kPauseCode, pause); });
     ApplyNoReverseState();
 }
 
 void TFrameWash1::StoreSpeed() {
     // The speed changes no duration and no description: nothing to refresh.
-    if (WashRecord *record = CurrentStepOfType(Host(), Type()))
+    if (WashRecord *record = loading_ ? nullptr : CurrentStepOfType(Host(), Type()))
         record->SetCode(kSpeedCode, speed_->Value());
+}
+
+bool TFrameWash1::Store(int refreshCode, const std::function<void(WashRecord &)> &write) {
+    return !loading_ && StoreStep(Host(), Type(), refreshCode, write);
 }
 
 void TFrameWash1::ApplyNoReverseState() {
@@ -293,8 +303,7 @@ void TFrameWash1::NoReverseChanged(bool checked) {
     const WashRecord *record = CurrentStepOfType(Host(), Type());
     pause_->SetValue(WashPauseOnNoReverse(checked, record ? record->Code(kPauseCode) : 0));
     const int pause = pause_->Value();
-    StoreStep(Host(), Type(), kRefreshSteps,
-              [pause](WashRecord &record) { record.SetCode(kPauseCode, pause); });
+    Store(kRefreshSteps, [pause](WashRecord &record) { record.SetCode(kPauseCode, pause); });
 }
 
 } // namespace korvanta

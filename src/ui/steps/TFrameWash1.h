@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <array>
+#include <functional>
 
 #include "ui/steps/StepEditor.h"
 
@@ -46,6 +47,8 @@ private:
     void NoReverseChanged(bool checked);
     void ApplyNoReverseState();
     void TimePreset(int index);
+    // The store-then-refresh rule, except while a step is being shown.
+    bool Store(int refreshCode, const std::function<void(WashRecord &)> &write);
 
     ToggleGroup *modes_;
     NumberField *agitation_;
@@ -60,6 +63,7 @@ private:
     QLabel *smallerUnit_;
     std::array<QPushButton *, 3> timePresets_{};
     QLabel *remark_;
+    bool loading_ = false;
 };
 
 } // namespace korvanta
