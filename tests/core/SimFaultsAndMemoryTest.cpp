@@ -177,6 +177,23 @@ TEST(SimMemory, MalformedFilesAreRefusedAndNothingIsTaken) {
     EXPECT_EQ(c.Parameter(1), 250);
 }
 
+TEST(SimMemory, NetworkMachinesKeepTheirOwnFoldersAndAMissingFolderIsMade) {
+    TempDir dir;
+    ControllerOptions o;
+    o.networkAddresses = {0, 0x1F};
+    Controller c(o);
+    std::string error;
+    fs::path fresh = dir.path / "fresh";
+    ASSERT_TRUE(c.SaveMemory(fresh.string(), &error)) << error;
+    for (const char *folder : {"", "net-00", "net-1F"})
+        EXPECT_TRUE(fs::exists(fresh / folder / "params.txt")) << folder;
+    std::ofstream(fresh / "net-1F" / "params.txt") << "20 1\n";
+    ASSERT_TRUE(c.LoadMemory(fresh.string(), &error)) << error;
+    std::ofstream(fresh / "net-00" / "params.txt") << "20 x\n";
+    EXPECT_FALSE(c.LoadMemory(fresh.string(), &error));
+    EXPECT_NE(error.find("net-00"), std::string::npos) << error;
+}
+
 TEST(SimMemory, UnwritableFolderIsReported) {
     Controller c(ControllerOptions{});
     std::string error;

@@ -109,7 +109,9 @@ bool Controller::LoadMemory(const std::string &dir, std::string *error) {
     return true;
 }
 
+// The folder (one level) is made when missing, so a fresh folder name can be given.
 bool Controller::SaveMemory(const std::string &dir, std::string *error) const {
+    mkdir(dir.c_str(), 0777);
     if (!SaveMemoryFiles(dir, state_->memory, error))
         return false;
     for (const NetworkMachine &machine : state_->network.Machines()) {
