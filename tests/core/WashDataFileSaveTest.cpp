@@ -171,6 +171,7 @@ TEST_F(WashDataFileSave, LoadFailuresReportThePath) {
         EXPECT_FALSE(result.ok);
         ASSERT_TRUE(result.message);
         EXPECT_EQ(result.message->text, "Unable to open " + path.string());
+        EXPECT_FALSE(result.rejected);
         EXPECT_TRUE(data.SameContent(samples::ThreeCycles())) << "data stays as it was";
         EXPECT_EQ(config.saveStamp, "kept");
     }

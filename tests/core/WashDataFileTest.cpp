@@ -223,6 +223,7 @@ TEST(WashDataFileReader, RejectionsLeaveEmptyData) {
         MachineConfig config = Prefilled();
         const LoadResult result = ReadWashData(image, data, config);
         EXPECT_FALSE(result.ok) << c.label;
+        EXPECT_TRUE(result.rejected) << c.label;
         ASSERT_TRUE(result.message) << c.label;
         EXPECT_EQ(result.message->text, c.message) << c.label;
         EXPECT_EQ(result.message->icon, MessageIcon::Error);

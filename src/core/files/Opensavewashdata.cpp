@@ -88,7 +88,7 @@ std::string FieldText(const uint8_t *bytes, std::size_t size) {
 
 LoadResult Reject(WashData &data, const char *text, std::optional<uint8_t> formatByte) {
     data.Clear();
-    return LoadResult{false, ErrorMessage(text), formatByte};
+    return LoadResult{false, ErrorMessage(text), formatByte, true};
 }
 
 void ReadConfig(ByteReader &reader, const HeaderLayout &layout, uint8_t machineType,

@@ -31,6 +31,7 @@ struct LoadResult {
     bool ok = false;
     std::optional<UserMessage> message; // set on every failure, with the exact text
     std::optional<uint8_t> formatByte;  // as read, when the file holds one
+    bool rejected = false;              // read and refused: data was reset to empty wash data
 };
 
 // Reads a file image into data and config. On success the records replace data (a list that
