@@ -16,6 +16,7 @@
 #include "config/ConfigRules.h"
 #include "config/MachineTypeTable.h"
 #include "platform/Cp1252.h"
+#include "ui/OkCancelButtons.h"
 #include "ui/steps/NumberField.h"
 #include "ui/steps/StepControls.h"
 #include "ui/steps/ToggleGroup.h"
@@ -122,23 +123,14 @@ TConfigForm::TConfigForm(ConfigStore &config, WashStore &wash, QWidget *parent)
     columns->addLayout(left);
     columns->addLayout(right);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("BitBtnOK"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("BitBtnCancel"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const OkCancelButtons buttons = MakeOkCancelButtons(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(columns);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(ok, &QPushButton::clicked, this, &TConfigForm::OkClicked);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons.ok, &QPushButton::clicked, this, &TConfigForm::OkClicked);
     ConnectControls();
     SetControlsFromConfig();
 }

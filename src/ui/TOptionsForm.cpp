@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "files/Options.h"
+#include "ui/OkCancelButtons.h"
 #include "ui/steps/StepControls.h"
 
 namespace korvanta {
@@ -46,15 +47,7 @@ TOptionsForm::TOptionsForm(ProgramOptions &options, OptionsStore &store, QWidget
     for (QPushButton *toggle : {advancedMode_, showCaption_, warnFileChanged_, warnOverwrite_})
         toggle->setCheckable(true);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("BitBtnOK"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("BitBtnCancel"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const OkCancelButtons buttons = MakeOkCancelButtons(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(BuildGroup(QStringLiteral("Select serial port"), {ports_, detect_}));
@@ -62,11 +55,10 @@ TOptionsForm::TOptionsForm(ProgramOptions &options, OptionsStore &store, QWidget
     layout->addWidget(BuildGroup(QStringLiteral("Program options"), {showCaption_}));
     layout->addWidget(
         BuildGroup(QStringLiteral("Warning messages"), {warnFileChanged_, warnOverwrite_}));
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(ok, &QPushButton::clicked, this, &TOptionsForm::OkClicked);
-    connect(cancel, &QPushButton::clicked, this, &TOptionsForm::reject);
+    connect(buttons.ok, &QPushButton::clicked, this, &TOptionsForm::OkClicked);
 }
 
 QWidget *TOptionsForm::BuildGroup(const QString &title, std::initializer_list<QWidget *> controls) {
