@@ -1,10 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -15,8 +10,7 @@
 #include <vector>
 
 #include "../core/WashDataFileMessages.h"
-
-extern char **environ;
+#include "MachineSimHarness.h"
 
 namespace fs = std::filesystem;
 
@@ -48,48 +42,14 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    // Runs kvt with the arguments; env entries replace those of the test's environment.
-    KvtRun Kvt(const std::vector<std::string> &args,
-               const std::map<std::string, std::string> &env = {}) const {
-        std::vector<std::string> argStore = {KVT_BINARY};
-        argStore.insert(argStore.end(), args.begin(), args.end());
-        std::vector<char *> argv;
-        for (auto &a : argStore)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        std::vector<std::string> envStore;
-        for (char **e = environ; *e; ++e) {
-            const std::string entry = *e;
-            if (!env.count(entry.substr(0, entry.find('='))))
-                envStore.push_back(entry);
-        }
+    // Runs kvt with the arguments; env entries win over the test's environment.
+    static KvtRun Kvt(const std::vector<std::string> &args,
+                      const std::map<std::string, std::string> &env = {}) {
+        std::vector<std::string> extraEnv = {"LC_ALL=C.UTF-8"};
         for (const auto &[key, value] : env)
-            envStore.push_back(key + "=" + value);
-        envStore.push_back("LC_ALL=C.UTF-8");
-        std::vector<char *> envp;
-        for (auto &e : envStore)
-            envp.push_back(e.data());
-        envp.push_back(nullptr);
-
-        const std::string outPath = folder_ / "stdout", errPath = folder_ / "stderr";
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
-        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
-        pid_t pid = 0;
-        KvtRun run;
-        if (posix_spawn(&pid, KVT_BINARY, &actions, nullptr, argv.data(), envp.data()) == 0) {
-            int status = 0;
-            waitpid(pid, &status, 0);
-            run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        posix_spawn_file_actions_destroy(&actions);
-        run.out = ReadFile(outPath);
-        run.err = ReadFile(errPath);
-        return run;
+            extraEnv.push_back(key + "=" + value);
+        const machinesim::RunResult result = machinesim::Run(KVT_BINARY, args, extraEnv);
+        return KvtRun{result.status, result.out, result.err};
     }
 
     fs::path folder_;
