@@ -69,7 +69,7 @@ NumberField::NumberField(const QString &editName, const QString &upDownName, Num
     layout->setSpacing(0);
     layout->addWidget(edit_);
     layout->addWidget(arrows_);
-    layout->addStretch();
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(edit_, &QLineEdit::textChanged, this, &NumberField::TextChanged);
     connect(arrows_, &UpDownArrows::Pressed, this, &NumberField::Step);
     SetValue(value);

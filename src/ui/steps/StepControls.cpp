@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "ui/steps/EditorHost.h"
 
@@ -25,6 +26,25 @@ QPushButton *MakeToggleButton(const QString &name, const QString &caption, QWidg
     auto *button = MakeActionButton(name, caption, parent);
     button->setCheckable(true);
     return button;
+}
+
+QVBoxLayout *MakeRows(QWidget *panel) {
+    auto *rows = new QVBoxLayout(panel);
+    rows->setSpacing(4);
+    return rows;
+}
+
+void AddRow(QVBoxLayout *rows, std::initializer_list<QWidget *> controls) {
+    auto *row = new QHBoxLayout;
+    for (QWidget *control : controls)
+        row->addWidget(control);
+    AddRow(rows, row);
+}
+
+void AddRow(QVBoxLayout *rows, QLayout *row) {
+    if (auto *box = qobject_cast<QBoxLayout *>(row))
+        box->addStretch();
+    rows->addLayout(row);
 }
 
 WashRecord *CurrentStepOfType(EditorHost *host, RecordType type) {

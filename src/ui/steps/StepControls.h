@@ -3,10 +3,13 @@
 #include <QColor>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 
 #include "model/WashRecord.h"
 
 class QLabel;
+class QLayout;
+class QVBoxLayout;
 class QPushButton;
 class QWidget;
 
@@ -29,6 +32,11 @@ QLabel *MakeLabel(const QString &name, const QString &caption, QWidget *parent);
 QPushButton *MakeActionButton(const QString &name, const QString &caption, QWidget *parent);
 // A button that stays down or up: put it in a ToggleGroup, or use it alone as an on/off switch.
 QPushButton *MakeToggleButton(const QString &name, const QString &caption, QWidget *parent);
+
+// A panel laid out as rows from the top; each row holds its controls side by side from the left.
+QVBoxLayout *MakeRows(QWidget *panel);
+void AddRow(QVBoxLayout *rows, std::initializer_list<QWidget *> controls);
+void AddRow(QVBoxLayout *rows, QLayout *row);
 
 // The store-then-refresh rule of every editor control: write into the current step's record,
 // but only when that record is a step of the editor's type, then ask the main window to

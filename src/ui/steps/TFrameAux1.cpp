@@ -1,8 +1,8 @@
 #include "ui/steps/TFrameAux1.h"
 
-#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "steps/AuxStep.h"
 #include "ui/steps/NumberField.h"
@@ -27,33 +27,27 @@ TFrameAux1::TFrameAux1(EditorHost *host, QWidget *parent)
       time_(new TimeFields("Min", {0, kAuxMaxMinutes, 1, false, 2}, "Sec", kAuxInitialMinutes, 0,
                            this)) {
     setObjectName("TFrameAux1");
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(MakeLabel("StaticText2", "Select", this), 0, 0);
+    auto *rows = MakeRows(this);
+    AddRow(rows, {MakeLabel("StaticText2", "Select", this)});
     // The record can name outputs up to 7; the machines offer the first three.
     for (int output = 1; output <= kAuxOutputCount; ++output) {
         auto *button = MakeToggleButton(QString("SpeedButton%1").arg(output),
                                         QString("Auxiliary %1").arg(output), this);
         outputs_->Add(button, output);
-        if (output <= kAuxShownOutputs) {
-            grid->addWidget(button, output, 0);
-            grid->addWidget(
-                MakeLabel(kOutputRoles[output - 1][0], kOutputRoles[output - 1][1], this), output,
-                1, 1, 2);
-        } else {
+        if (output <= kAuxShownOutputs)
+            AddRow(rows, {button, MakeLabel(kOutputRoles[output - 1][0],
+                                            kOutputRoles[output - 1][1], this)});
+        else
             button->hide();
-        }
     }
     outputs_->SetDown(1);
     timeRow_ = {MakeLabel("StaticText5", "Time", this), time_->Larger(),
                 MakeLabel("StaticText10", "min", this), time_->Smaller(),
                 MakeLabel("StaticText1", "sec", this)};
-    grid->addWidget(timeRow_[0], 4, 0);
-    grid->addWidget(timeRow_[1], 5, 0);
-    grid->addWidget(timeRow_[2], 5, 1);
-    grid->addWidget(timeRow_[3], 6, 0);
-    grid->addWidget(timeRow_[4], 6, 1);
-    grid->setRowStretch(7, 1);
-    grid->setColumnStretch(3, 1);
+    AddRow(rows, {timeRow_[0]});
+    AddRow(rows, {timeRow_[1], timeRow_[2]});
+    AddRow(rows, {timeRow_[3], timeRow_[4]});
+    rows->addStretch();
     EnableTimeRow(false);
     connect(outputs_, &ToggleGroup::Clicked, this, &TFrameAux1::SpeedButtonClick);
     connect(time_, &TimeFields::Edited, this,

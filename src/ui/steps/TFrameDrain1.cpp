@@ -1,8 +1,8 @@
 #include "ui/steps/TFrameDrain1.h"
 
-#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "steps/DrainStep.h"
 #include "ui/steps/NumberField.h"
@@ -24,24 +24,21 @@ TFrameDrain1::TFrameDrain1(EditorHost *host, QWidget *parent)
       time_(new TimeFields("Min", {0, kDrainMaxMinutes, 1, false, 2}, "Sec", kDrainInitialMinutes,
                            0, this)) {
     setObjectName("TFrameDrain1");
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(MakeLabel("StaticText1", "Select", this), 0, 0);
+    auto *rows = MakeRows(this);
+    AddRow(rows, {MakeLabel("StaticText1", "Select", this)});
     for (int drain = 1; drain <= 2; ++drain) {
         auto *button = MakeToggleButton(QString("SpeedButton%1").arg(drain),
                                         QString("Drain %1").arg(drain), this);
         drains_->Add(button, drain);
-        grid->addWidget(button, drain, 0, 1, 3);
+        AddRow(rows, {button});
     }
     drains_->SetDown(1);
-    grid->addWidget(MakeLabel("StaticText5", "Timeout", this), 3, 0);
-    grid->addWidget(time_->Larger(), 4, 0);
-    grid->addWidget(MakeLabel("StaticText10", "min", this), 4, 1);
-    grid->addWidget(time_->Smaller(), 5, 0);
-    grid->addWidget(MakeLabel("StaticText11", "sec", this), 5, 1);
-    grid->addWidget(time_->AddPreset("sbTime30", "0:30", 0, 30, this), 6, 0);
-    grid->addWidget(time_->AddPreset("sbTime100", "1:00", 1, 0, this), 6, 1);
-    grid->setRowStretch(7, 1);
-    grid->setColumnStretch(3, 1);
+    AddRow(rows, {MakeLabel("StaticText5", "Timeout", this)});
+    AddRow(rows, {time_->Larger(), MakeLabel("StaticText10", "min", this)});
+    AddRow(rows, {time_->Smaller(), MakeLabel("StaticText11", "sec", this)});
+    AddRow(rows, {time_->AddPreset("sbTime30", "0:30", 0, 30, this),
+                  time_->AddPreset("sbTime100", "1:00", 1, 0, this)});
+    rows->addStretch();
     connect(drains_, &ToggleGroup::Clicked, this, &TFrameDrain1::SpeedButtonClick);
     connect(time_, &TimeFields::Edited, this,
             [this] { StoreStepTime(Host(), Type(), time_, kMinutesCode); });

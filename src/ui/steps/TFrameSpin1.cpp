@@ -1,9 +1,9 @@
 #include "ui/steps/TFrameSpin1.h"
 
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "config/MachineTypeTable.h"
 #include "steps/SpinStep.h"
@@ -33,31 +33,28 @@ TFrameSpin1::TFrameSpin1(EditorHost *host, QWidget *parent)
                            this)) {
     setObjectName("TFrameSpin1");
     speed_->SetEmptyValue(kSpinMinSpeed);
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(MakeLabel("StaticText4", "Speed", this), 0, 0);
-    for (std::size_t i = 0; i < kNamedSpinSpeeds.size(); ++i) {
-        auto *button = MakeToggleButton(QString("SpeedButton%1").arg(i + 1),
-                                        QString("Spin %1").arg(i + 1), this);
-        named_->Add(button, kNamedSpinSpeeds[i]);
-        grid->addWidget(button, 1 + static_cast<int>(i) / 2, static_cast<int>(i) % 2 * 2, 1, 2);
+    auto *rows = MakeRows(this);
+    AddRow(rows, {MakeLabel("StaticText4", "Speed", this)});
+    std::array<QPushButton *, kNamedSpinSpeeds.size()> named{};
+    for (std::size_t i = 0; i < named.size(); ++i) {
+        named[i] = MakeToggleButton(QString("SpeedButton%1").arg(i + 1),
+                                    QString("Spin %1").arg(i + 1), this);
+        named_->Add(named[i], kNamedSpinSpeeds[i]);
     }
     named_->SetDown(kInitialSpeed);
+    AddRow(rows, {named[0], named[1]});
+    AddRow(rows, {named[2], named[3]});
     speedRow_ = {MakeLabel("StaticText2", "Spin", this), speed_,
                  MakeLabel("StaticText1", "rpm", this)};
-    grid->addWidget(speedRow_[0], 3, 0);
-    grid->addWidget(speedRow_[1], 3, 1, 1, 2);
-    grid->addWidget(speedRow_[2], 3, 3);
-    grid->addWidget(gForce_, 4, 0, 1, 4);
-    grid->addWidget(MakeLabel("StaticText5", "Time", this), 5, 0);
-    grid->addWidget(time_->Larger(), 6, 0, 1, 2);
-    grid->addWidget(MakeLabel("StaticText10", "min", this), 6, 2);
-    grid->addWidget(time_->Smaller(), 7, 0, 1, 2);
-    grid->addWidget(MakeLabel("StaticText11", "sec", this), 7, 2);
-    grid->addWidget(time_->AddPreset("sbTime30", "0:30", 0, 30, this), 8, 0);
-    grid->addWidget(time_->AddPreset("sbTime300", "3:00", 3, 0, this), 8, 1);
-    grid->addWidget(time_->AddPreset("sbTime400", "4:00", 4, 0, this), 8, 2);
-    grid->setRowStretch(9, 1);
-    grid->setColumnStretch(4, 1);
+    AddRow(rows, {speedRow_[0], speedRow_[1], speedRow_[2]});
+    AddRow(rows, {gForce_});
+    AddRow(rows, {MakeLabel("StaticText5", "Time", this)});
+    AddRow(rows, {time_->Larger(), MakeLabel("StaticText10", "min", this)});
+    AddRow(rows, {time_->Smaller(), MakeLabel("StaticText11", "sec", this)});
+    AddRow(rows, {time_->AddPreset("sbTime30", "0:30", 0, 30, this),
+                  time_->AddPreset("sbTime300", "3:00", 3, 0, this),
+                  time_->AddPreset("sbTime400", "4:00", 4, 0, this)});
+    rows->addStretch();
     for (QWidget *widget : speedRow_)
         widget->setEnabled(false);
     connect(named_, &ToggleGroup::Clicked, this, &TFrameSpin1::SpeedButtonClick);

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "config/MachineTypeTable.h"
 #include "steps/SupplyStep.h"
@@ -30,28 +31,27 @@ TFrameSupply1::TFrameSupply1(EditorHost *host, QWidget *parent)
     : StepEditor(host, parent), time_(new TimeFields("Min", {0, kSupplyMaxMinutes, 1, false, 2},
                                                      "Sec", 0, kSupplyInitialSeconds, this)) {
     setObjectName("TFrameSupply1");
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(MakeLabel("lSupply", "Supply", this), 0, 0);
+    auto *rows = MakeRows(this);
+    AddRow(rows, {MakeLabel("lSupply", "Supply", this)});
+    auto *buttons = new QGridLayout;
     for (int bit = 0; bit < kSupplyButtonsPerCode; ++bit) {
         soaps_[bit] = MakeToggleButton(QString("sbSoap%1").arg(QChar('A' + bit)),
                                        Latin(InitialSoapButtonCaption(bit)), this);
         remotes_[bit] = MakeToggleButton(QString("sbSupply%1").arg(bit + 4),
                                          Latin(RemoteSupplyButtonCaption(bit, false)), this);
-        grid->addWidget(soaps_[bit], 1 + bit, 0, 1, 3);
-        grid->addWidget(remotes_[bit], 1 + bit, 3, 1, 3);
+        buttons->addWidget(soaps_[bit], bit, 0);
+        buttons->addWidget(remotes_[bit], bit, 1);
         connect(soaps_[bit], &QPushButton::clicked, this, &TFrameSupply1::SpeedButtonClick);
         connect(remotes_[bit], &QPushButton::clicked, this, &TFrameSupply1::SpeedButtonClick);
     }
-    grid->addWidget(MakeLabel("StaticText3", "Time", this), 7, 0);
-    grid->addWidget(time_->Larger(), 8, 0);
-    grid->addWidget(MakeLabel("StaticText1", "min", this), 8, 1);
-    grid->addWidget(time_->Smaller(), 8, 2);
-    grid->addWidget(MakeLabel("StaticText2", "sec", this), 8, 3);
-    grid->addWidget(time_->AddPreset("sbTime30", "0:30", 0, 30, this), 9, 0);
-    grid->addWidget(time_->AddPreset("sbTime45", "0:45", 0, 45, this), 9, 1);
-    grid->addWidget(time_->AddPreset("sbTime100", "1:00", 1, 0, this), 9, 2);
-    grid->setRowStretch(10, 1);
-    grid->setColumnStretch(6, 1);
+    rows->addLayout(buttons);
+    AddRow(rows, {MakeLabel("StaticText3", "Time", this)});
+    AddRow(rows, {time_->Larger(), MakeLabel("StaticText1", "min", this), time_->Smaller(),
+                  MakeLabel("StaticText2", "sec", this)});
+    AddRow(rows, {time_->AddPreset("sbTime30", "0:30", 0, 30, this),
+                  time_->AddPreset("sbTime45", "0:45", 0, 45, this),
+                  time_->AddPreset("sbTime100", "1:00", 1, 0, this)});
+    rows->addStretch();
     connect(time_, &TimeFields::Left, this, &TFrameSupply1::StoreTime);
     connect(time_, &TimeFields::PresetChosen, this, &TFrameSupply1::StoreTime);
     connect(time_, &TimeFields::Stepped, this, &TFrameSupply1::UpDownClick);
