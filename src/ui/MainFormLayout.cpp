@@ -115,10 +115,12 @@ void LayoutEditorColumn(const MainFormPanels &p, const MainFormGeometry &g,
                         const MainFormFrame &frame, const std::vector<QWidget *> &editors,
                         const Placer &put) {
     int tallestBottom = g.rowR;
+    // An editor keeps its natural size but never reaches past the toolbar band's right edge.
+    const int widest = frame.bandRight - g.Scaled(8) - g.editorX;
     for (QWidget *editor : editors) {
-        const QSize size = editor->size().isEmpty() ? editor->sizeHint() : editor->size();
-        put.Put(editor, g.editorX, g.rowR, size.width(), size.height());
-        tallestBottom = std::max(tallestBottom, g.rowR + size.height());
+        const QSize size = editor->sizeHint();
+        put.Put(editor, g.editorX, g.rowR, std::min(size.width(), widest), size.height());
+        tallestBottom = std::max(tallestBottom, g.rowR + editor->height());
     }
     const MainFormBox picture =
         FitPicture(g.scale, frame.bandRight - g.editorX, frame.statusTop - tallestBottom);
