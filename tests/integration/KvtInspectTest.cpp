@@ -280,3 +280,19 @@ TEST_F(KvtInspect, Windows1252NamesAndSaverFallback) {
     expected.resize(20, ' ');
     EXPECT_EQ(resaved.substr(40, 20), expected);
 }
+
+TEST_F(KvtInspect, JsonEscapesNames) {
+    std::string image = ReadFile(Sample("empty.kvt"));
+    image.pop_back(); // DataEnd
+    const std::string name = "A\"B\\C\x01\t\xB0";
+    image += std::string("\x00\x02", 2) + name + std::string(17 - name.size(), '\0');
+    image += std::string("\xFE\xFF");
+    const fs::path file = folder_ / "quotes.kvt";
+    std::ofstream(file, std::ios::binary) << image;
+    const KvtRun run = Kvt({"estimate", file, "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "{\"machineType\": 18, \"units\": 0, \"size\": 81,\n"
+                       " \"cycles\": [{\"number\": 2, \"name\": \"A\\\"B\\\\C\\u0001\\t\u00B0\", "
+                       "\"total\": 0, \"duration\": \"0:00\", \"marked\": false,\n"
+                       "   \"steps\": []}]}\n");
+}
