@@ -93,32 +93,6 @@ TEST(MachineSimProcess, ReplyWaitsForTheTurnaroundAndIsPacedAtTheLineSpeed) {
     }
 }
 
-TEST(MachineSimProcess, BusyMachineRefusesTheFirstIdentifications) {
-    SimProcess sim({"--busy", "2", "--coin"});
-    Line line(sim.Port());
-    EXPECT_EQ(line.Ask(kIdentify, 9)[1], 0x15);
-    EXPECT_EQ(line.Ask(kIdentify, 9)[1], 0x15);
-    Bytes ready = line.Ask(kIdentify, 9);
-    ASSERT_EQ(ready.size(), 9u);
-    EXPECT_EQ(ready[1], 0x06);
-    EXPECT_EQ(ready[6], 'C');
-}
-
-TEST(MachineSimProcess, FaultRatesOfOneLoseOrDamageEveryReply) {
-    {
-        SimProcess sim({"--drop", "1"});
-        Line line(sim.Port());
-        EXPECT_TRUE(line.Ask(kIdentify, 8, 300).empty());
-    }
-    SimProcess sim({"--corrupt", "1", "--seed", "5"});
-    Line line(sim.Port());
-    for (int i = 0; i < 5; ++i) {
-        Bytes reply = line.Ask(Frame("ATT"), 4);
-        ASSERT_EQ(reply.size(), 4u);
-        EXPECT_NE(reply[1], 0x06);
-    }
-}
-
 TEST(MachineSimProcess, MemoryFolderIsLoadedAtStartAndWrittenOnExit) {
     fs::path dir = FreshDir("memory");
     std::ofstream(dir / "params.txt") << "1 250\n";
