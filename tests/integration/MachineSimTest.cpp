@@ -81,7 +81,7 @@ TEST(MachineSimProcess, ReplyWaitsForTheTurnaroundAndIsPacedAtTheLineSpeed) {
     // 289 bytes at 9600 baud take 301 ms on the wire; unpaced they arrive at once.
     for (const Case &t : {Case{{"--turnaround", "80"}, "ATT", 4, 75, 400},
                           Case{{"--turnaround", "0", "--baud", "9600"}, "RBL000", 289, 280, 900},
-                          Case{{"--turnaround", "0"}, "RBL000", 289, 0, 100}}) {
+                          Case{{"--turnaround", "0"}, "RBL000", 289, 0, 200}}) {
         SimProcess sim(t.args);
         Line line(sim.Port());
         auto start = Clock::now();
