@@ -76,20 +76,6 @@ TEST(WashDataFileWriter, EmptyDataIsHeaderAndDataEnd) {
     EXPECT_EQ(config.savedBy, "tester              ");
 }
 
-TEST(WashDataFileWriter, CycleWithDrainStepLayout) {
-    WashData data({WashRecord::MakeCycleStart(3, "Cycle 3"), Step(RecordType::Drain, {1, 1, 0}),
-                   WashRecord::MakeCycleEnd(), WashRecord::MakeDataEnd()});
-    MachineConfig config;
-    const FileImage image = WriteWashData(data, config, FixedContext());
-    ASSERT_EQ(image.size(), 85u);
-    EXPECT_EQ(image.size(), WashDataFileSize(data));
-    const FileImage records(image.begin() + 60, image.end());
-    FileImage expected = {0, 3, 'C', 'y', 'c', 'l', 'e', ' ', '3'};
-    expected.insert(expected.end(), 10, 0);
-    Append(expected, {4, 1, 1, 0, 254, 255});
-    EXPECT_EQ(records, expected);
-}
-
 TEST(WashDataFileWriter, RecordEncodingRules) {
     // Long names are cut to 17 bytes, values keep their low 8 bits, Spin Code1 is stored / 5,
     // unknown types are left out and nothing after the first DataEnd is written.
