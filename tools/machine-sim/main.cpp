@@ -1,4 +1,5 @@
 // korvanta-machine-sim: a simulated washer-extractor controller on a pseudo-terminal.
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -22,10 +23,21 @@ bool MakeLink(const std::string &target, const std::string &path) {
     return symlink(target.c_str(), path.c_str()) == 0;
 }
 
+// Held back from the start, so a stop request that comes early still ends in a clean exit:
+// the server lets them through only while it waits for input.
+void HoldStopSignals() {
+    sigset_t stop;
+    sigemptyset(&stop);
+    sigaddset(&stop, SIGTERM);
+    sigaddset(&stop, SIGINT);
+    sigprocmask(SIG_BLOCK, &stop, nullptr);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     using namespace korvanta::sim;
+    HoldStopSignals();
     SimSettings settings;
     std::string error;
     if (!ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), settings, &error)) {
