@@ -88,26 +88,6 @@ TEST(StepsFillLevel, StoreFromFields) {
     }
 }
 
-TEST(StepsFillLevel, ButtonsRoundTripThroughTheFieldsInBothUnits) {
-    const FillLevelButton buttons[] = {FillLevelButton::Low, FillLevelButton::Med,
-                                       FillLevelButton::High, FillLevelButton::Over};
-    for (bool english : {false, true}) {
-        const FillLevelScale &scale = FillLevelScaleFor(english);
-        for (FillLevelButton button : buttons) {
-            FillLevelFields fields = FillLevelButtonFields(button, scale);
-            const int code = FillLevelStore(fields, scale);
-            EXPECT_EQ(code, FillLevelButtonCode(button));
-            EXPECT_EQ(FillLevelButtonFor(code), button);
-        }
-    }
-    EXPECT_EQ(FillLevelButtonFields(FillLevelButton::High, FillLevelScaleFor(true)).decimal, 6);
-    EXPECT_EQ(FillLevelButtonFields(FillLevelButton::Low, FillLevelScaleFor(false)).whole, 6);
-    EXPECT_FALSE(FillLevelButtonFor(15));
-    EXPECT_TRUE(FillLevelDecimalEditable(7, FillLevelScaleFor(false)));
-    EXPECT_FALSE(FillLevelDecimalEditable(0, FillLevelScaleFor(false)));
-    EXPECT_FALSE(FillLevelDecimalEditable(16, FillLevelScaleFor(true)));
-}
-
 TEST(StepsFillInlet, StoreFromButtons) {
     struct Case {
         std::optional<FillInlet> down;
@@ -137,12 +117,6 @@ TEST(StepsFillInlet, StoreFromButtons) {
     EXPECT_EQ(FillInletShown(2, 255), FillInlet::Hot);
 }
 
-TEST(StepsFillInlet, CompartmentSwitchesNeverLeaveBothOff) {
-    EXPECT_EQ(FillCompartmentBits(false, false), kFillPrewash);
-    EXPECT_EQ(FillCompartmentBits(false, true), kFillWashCompartment);
-    EXPECT_EQ(FillCompartmentBits(true, true), kFillCompartmentBits);
-}
-
 TEST(StepsFillLoad, CorrectionsOfTheRecord) {
     struct Case {
         int type, code1, code2;
@@ -164,34 +138,6 @@ TEST(StepsFillLoad, CorrectionsOfTheRecord) {
         EXPECT_EQ(record.Code(1), c.code1After);
         EXPECT_EQ(record.Code(2), c.code2After);
     }
-}
-
-TEST(StepsFillNewStep, CodesFromTheControls) {
-    FillTemplate initial;
-    initial.inlet.down = FillInlet::Cold;
-    initial.tempCode = 80;
-    initial.levelCode = 12;
-    initial.minutes = 5;
-    initial.prewash = true;
-    WashRecord record = WashRecord::MakeStep(RecordType::Drain);
-    record.time = 77;
-    FillNewStepCodes(record, initial);
-    EXPECT_EQ(record.type, RecordType::Fill);
-    const int expected[] = {17, 80, 12, 5, 0};
-    for (int n = 1; n <= 5; ++n)
-        EXPECT_EQ(record.Code(n), expected[n - 1]) << n;
-    EXPECT_FALSE(record.Has(6));
-    EXPECT_EQ(record.time, 0u);
-
-    FillTemplate auxOnly;
-    auxOnly.inlet.reuse = true;
-    auxOnly.tempCode = 0;
-    auxOnly.wash = true;
-    auxOnly.rotationDisabled = true;
-    auxOnly.auxHeatEnabled = true;
-    FillNewStepCodes(record, auxOnly);
-    EXPECT_EQ(record.Code(1), 4 | 32 | 64 | 128);
-    EXPECT_EQ(record.Code(2), 255);
 }
 
 TEST(StepsFillVolume, MetricLitresAndEnglishGallons) {

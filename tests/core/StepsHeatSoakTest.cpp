@@ -2,7 +2,6 @@
 
 #include "config/MachineConfig.h"
 #include "steps/HeatSoakCodes.h"
-#include "steps/HeatStep.h"
 #include "steps/StepDescription.h"
 #include "steps/TempScale.h"
 
@@ -39,12 +38,6 @@ TEST(StepsHeatSoakDescription, WordTwoBlanksAndTemperature) {
         EXPECT_EQ(record.Code(2), 2);
         EXPECT_FALSE(record.Has(4));
     }
-}
-
-TEST(StepsHeatSoakTime, HeatPresets) {
-    EXPECT_EQ(HeatTimePreset(0).minutes, 15);
-    EXPECT_EQ(HeatTimePreset(1).minutes, 30);
-    EXPECT_EQ(HeatTimePreset(1).hours, 0);
 }
 
 TEST(StepsHeatTempField, ArrowsAndTypedValues) {

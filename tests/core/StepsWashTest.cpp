@@ -46,47 +46,6 @@ TEST(StepsWashDescription, ModeAgitationAndTemperature) {
                   c.text);
 }
 
-TEST(StepsWashModes, PresetsAndWhatEachModeAllows) {
-    struct Case {
-        int mode, agitation, pause;
-        bool noReverse, heats, hours;
-    };
-    const Case cases[] = {
-        {1, 18, 3, true, true, false},  {2, 3, 27, false, true, false},
-        {3, 0, 0, false, true, false},  {4, 10, 20, false, true, false},
-        {5, 18, 3, false, true, true},  {6, 4, 56, false, true, false},
-        {7, 0, 0, false, false, false},
-    };
-    for (const auto &c : cases) {
-        const WashMode *mode = WashModeAt(c.mode);
-        ASSERT_NE(mode, nullptr);
-        EXPECT_EQ(mode->agitation, c.agitation) << c.mode;
-        EXPECT_EQ(mode->pause, c.pause) << c.mode;
-        EXPECT_EQ(WashModeAllowsNoReverse(c.mode), c.noReverse) << c.mode;
-        EXPECT_EQ(WashModeHeats(c.mode), c.heats) << c.mode;
-        EXPECT_STREQ(WashTimeCaptionsFor(c.mode).larger, c.hours ? "hour" : "min");
-    }
-    EXPECT_EQ(WashModeAt(0), nullptr);
-    EXPECT_EQ(WashModeAt(8), nullptr);
-    EXPECT_EQ(WashModeAt(-1), nullptr);
-}
-
-TEST(StepsWashTime, PresetsInMinutesAndInHours) {
-    const struct {
-        int index;
-        bool hours;
-        int larger, smaller;
-    } cases[] = {{0, false, 3, 0}, {1, false, 5, 0}, {2, false, 7, 0},
-                 {0, true, 0, 15}, {1, true, 0, 30}, {2, true, 0, 45}};
-    for (const auto &c : cases) {
-        const WashTime time = WashTimePreset(c.index, c.hours);
-        EXPECT_EQ(time.larger, c.larger);
-        EXPECT_EQ(time.smaller, c.smaller);
-    }
-    EXPECT_STREQ(WashTimeCaptionsFor(5).presets[0], "0h15");
-    EXPECT_STREQ(WashTimeCaptionsFor(1).presets[2], "7:00");
-}
-
 TEST(StepsWashPause, TypedArrowsAndNoReverse) {
     const struct {
         std::optional<int> typed;
@@ -110,13 +69,4 @@ TEST(StepsWashPause, TypedArrowsAndNoReverse) {
     EXPECT_EQ(WashPauseOnNoReverse(true, 3), 0);
     EXPECT_EQ(WashPauseOnNoReverse(false, 0), 2);
     EXPECT_EQ(WashPauseOnNoReverse(false, 20), 20);
-}
-
-TEST(StepsWashNewStep, AllSevenCodes) {
-    WashRecord record;
-    WashNewStepCodes(record, {4, 80, 10, 20, 32, 5, 30});
-    EXPECT_EQ(record.type, RecordType::Wash);
-    const int expected[] = {4, 80, 10, 20, 32, 5, 30};
-    for (int n = 1; n <= 7; ++n)
-        EXPECT_EQ(record.Code(n), expected[n - 1]);
 }
