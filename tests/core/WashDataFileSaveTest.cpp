@@ -74,6 +74,16 @@ TEST_F(WashDataFileSave, WritesTheImageAndLeavesNothingElse) {
     EXPECT_TRUE(loaded.SameContent(data));
 }
 
+// The temporary file has a short name of its own: a target name of the longest length the
+// folder allows still saves.
+TEST_F(WashDataFileSave, LongestFileNameSaves) {
+    const fs::path target = folder_ / (std::string(251, 'n') + ".kvt");
+    WashData data;
+    MachineConfig config;
+    EXPECT_TRUE(SaveWashData(target.string(), data, config, samples::SampleContext()).ok);
+    EXPECT_EQ(ReadAll(target).size(), 61u);
+}
+
 TEST_F(WashDataFileSave, FailuresReportThePathAndChangeNothing) {
     fs::create_directories(folder_ / "a-folder.kvt");
     WriteAll(folder_ / "plain-file", FileImage(3, 'x'));

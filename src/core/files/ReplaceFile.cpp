@@ -12,13 +12,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A short name of its own, so that even a target whose name is as long as the folder allows
+// gets a temporary file beside it.
 fs::path TemporaryBeside(const fs::path &target) {
     std::random_device random;
-    char suffix[20];
-    std::snprintf(suffix, sizeof suffix, ".%08x%08x", random(), random());
-    fs::path name = target.filename();
-    name += ".saving";
-    name += suffix;
+    char name[32];
+    std::snprintf(name, sizeof name, ".saving-%08x%08x", random(), random());
     return target.parent_path() / name;
 }
 
