@@ -35,7 +35,8 @@ WashData LargestData() {
     return WashData(std::move(records));
 }
 
-void BM_RefreshAll(benchmark::State &state) {
+// The main window holding the largest data, refreshed with one code per iteration.
+void RefreshLargest(benchmark::State &state, int code) {
     TDebugForm debug;
     ConfigStore config;
     TMainForm window(debug, config, nullptr);
@@ -43,23 +44,20 @@ void BM_RefreshAll(benchmark::State &state) {
     window.Store().data = LargestData();
     window.AfterLoad();
     for (auto _ : state)
-        window.RefreshView(13);
+        window.RefreshView(code);
     state.counters["records"] = static_cast<double>(window.Store().data.Size());
     window.Options().warnFileChanged = false;
 }
+
+// After a command on cycles, a load or a configuration change: everything.
+void BM_RefreshAll(benchmark::State &state) {
+    RefreshLargest(state, 13);
+}
 BENCHMARK(BM_RefreshAll)->Unit(benchmark::kMillisecond);
 
-// The refresh after an edit inside a step editor: current cycle row and step list.
+// After an edit inside a step editor: the current cycle's row and the step list.
 void BM_RefreshCycleRowAndSteps(benchmark::State &state) {
-    TDebugForm debug;
-    ConfigStore config;
-    TMainForm window(debug, config, nullptr);
-    window.show();
-    window.Store().data = LargestData();
-    window.AfterLoad();
-    for (auto _ : state)
-        window.RefreshView(6);
-    window.Options().warnFileChanged = false;
+    RefreshLargest(state, 6);
 }
 BENCHMARK(BM_RefreshCycleRowAndSteps)->Unit(benchmark::kMillisecond);
 

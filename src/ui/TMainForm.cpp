@@ -534,25 +534,22 @@ void TMainForm::ClearWashData() {
 
 void TMainForm::AttachConfigForm(TConfigForm &form) {
     form.SetClearWashData([this] { ClearWashData(); });
-    const auto show = [this, &form] {
-        form.exec();
-        ConfigurationChanged();
-    };
-    for (QAction *action : {actions_.configuration, actions_.tbConfig}) {
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this, show);
-    }
+    AttachSettingsDialog(form, {actions_.configuration, actions_.tbConfig});
 }
 
 void TMainForm::AttachOptionsForm(TOptionsForm &form) {
     connect(&form, &TOptionsForm::OptionsApplied, this, &TMainForm::ApplyCaptionSetting);
-    const auto show = [this, &form] {
-        form.exec();
-        ConfigurationChanged();
-    };
-    for (QAction *action : {actions_.programOptions, actions_.tbSetup}) {
+    AttachSettingsDialog(form, {actions_.programOptions, actions_.tbSetup});
+}
+
+// The configuration and options dialogs: shown modally, then everything is refreshed.
+void TMainForm::AttachSettingsDialog(QDialog &dialog, std::initializer_list<QAction *> actions) {
+    for (QAction *action : actions) {
         action->setEnabled(true);
-        connect(action, &QAction::triggered, this, show);
+        connect(action, &QAction::triggered, this, [this, &dialog] {
+            dialog.exec();
+            ConfigurationChanged();
+        });
     }
 }
 

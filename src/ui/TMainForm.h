@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -15,6 +16,8 @@
 #include "ui/MainFormPanels.h"
 #include "ui/steps/EditorHost.h"
 
+class QAction;
+class QDialog;
 class QLabel;
 
 namespace korvanta {
@@ -103,6 +106,7 @@ private:
     void ConnectWindowCommands();
     void ApplyLayout();
     void KeepMinimumOuterSize();
+    void AttachSettingsDialog(QDialog &dialog, std::initializer_list<QAction *> actions);
 
     // RefreshView steps.
     void RebuildCycleList();
