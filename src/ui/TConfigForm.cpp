@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <array>
 
 #include "config/ConfigRules.h"
 #include "config/MachineTypeTable.h"
@@ -32,7 +33,6 @@ public:
     void SetUnits(const TempSpinnerRange &range) {
         step_ = range.step;
         SetRange(range.min, range.max);
-        SetEmptyValue(range.min);
     }
 
 protected:
@@ -265,7 +265,6 @@ QWidget *TConfigForm::BuildTimeGroup() {
     auto *grid = new QGridLayout(group);
     flowRate_ = new NumberField(QStringLiteral("eFlowrate"), QStringLiteral("UpDownFlowRate"),
                                 {1, 100, 1, false, 3}, 17, group);
-    flowRate_->SetEmptyValue(1);
     flowUnits_ = Label(QStringLiteral("l"), group, QStringLiteral("lFlowrateUnits"));
     coldTemp_ = new TempField(QStringLiteral("eColdTemp"), QStringLiteral("UpDownColdTemp"), group);
     coldDegrees_ = Label({}, group, QStringLiteral("lColdTempDegrees"));
@@ -298,6 +297,12 @@ void TConfigForm::ConnectControls() {
     connect(units_, &ToggleGroup::Clicked, this, [this] { ApplyTypeAndUnitRules(); });
     connect(drain2_, &ToggleGroup::Clicked, this, [this] { UpdateDrain1Availability(); });
     connect(flowRate_, &NumberField::TextChanged, this, [this] { UpdateFlowText(); });
+    // An emptied box gives back the value it held, as its arrows keep their position.
+    for (NumberField *field : NumberFields())
+        connect(field, &NumberField::TextChanged, this, [field](const QString &text) {
+            if (text.isEmpty())
+                field->SetEmptyValue(field->Value());
+        });
     // The hysteresis choices are stored at once, so that a change of units can select them
     // again; Cancel does not undo them.
     connect(levelHysteresis_, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -444,6 +449,10 @@ void TConfigForm::UpdateDrain1Availability() {
     drain1_->Button(2)->setEnabled(enabled);
 }
 
+std::array<NumberField *, 5> TConfigForm::NumberFields() const {
+    return {heat_, spinRetries_, flowRate_, coldTemp_, hotTemp_};
+}
+
 ConfigChoice TConfigForm::ChoiceFromControls() const {
     ConfigChoice choice;
     choice.fourCompartment = soapFour_->isChecked();
@@ -470,9 +479,7 @@ ConfigChoice TConfigForm::ChoiceFromControls() const {
 
 void TConfigForm::OkClicked() {
     // A number typed but not yet left counts, as the arrows beside it read their box.
-    for (NumberField *field :
-         {heat_, spinRetries_, flowRate_, static_cast<NumberField *>(coldTemp_),
-          static_cast<NumberField *>(hotTemp_)})
+    for (NumberField *field : NumberFields())
         field->TakeTyped();
     const ConfigChoice choice = ChoiceFromControls();
     const auto question =

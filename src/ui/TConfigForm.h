@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 #include <functional>
 
 #include "config/ConfigRulesConfirm.h"
@@ -63,6 +64,7 @@ private:
     void UpdateDrain1Availability();
     void ShowTypeList(bool fourCompartment);
 
+    std::array<NumberField *, 5> NumberFields() const;
     ConfigChoice ChoiceFromControls() const;
     void OkClicked();
 

@@ -289,6 +289,19 @@ private slots:
         QVERIFY(config_.Changed());
     }
 
+    // An emptied number box keeps the value it held.
+    void emptiedFieldsKeepTheirValues() {
+        Open();
+        for (const char *name : {"eHeat", "eFlowrate", "eHotTemp", "Edit1"})
+            Find<QLineEdit>(name)->clear();
+        Click("BitBtnOK");
+        QCOMPARE(int(config_.config.heatKW), 9);
+        QCOMPARE(int(config_.config.flowRate), 17);
+        QCOMPARE(int(config_.config.hotInletTemp), 150);
+        QCOMPARE(int(config_.config.spinRetries), 5);
+        QVERIFY(!config_.Changed());
+    }
+
     void typedValuesAreStored() {
         Open();
         QLineEdit *heat = Find<QLineEdit>("eHeat");
