@@ -229,6 +229,7 @@ TEST(SimCommandLine, OptionsReachTheirSettings) {
     EXPECT_EQ(s.memoryDir, "m");
     EXPECT_EQ(s.controller.networkAddresses, (std::vector<int>{0, 3, 16}));
     EXPECT_EQ(s.linkPath, "/tmp/l");
+    EXPECT_EQ(s.logPath, "r.log");
 }
 
 TEST(SimCommandLine, WrongCommandLinesAreRefusedWithAReason) {

@@ -37,7 +37,8 @@ protected:
         return r.err.find("not available") != std::string::npos;
     }
     std::vector<std::string> SimArgs(std::vector<std::string> extra) const {
-        std::vector<std::string> args{"--memory", (dir_ / "memory").string()};
+        std::vector<std::string> args{"--memory", (dir_ / "memory").string(), "--log",
+                                      (dir_ / "requests.log").string()};
         args.insert(args.end(), extra.begin(), extra.end());
         return args;
     }
@@ -45,6 +46,15 @@ protected:
     // "net-XX" for a network machine.
     std::string Stored(const std::string &folder, const char *name) const {
         return Slurp((dir_ / "memory" / folder / name).string());
+    }
+    // The requests the simulator received, in order (written when it stops).
+    std::vector<std::string> Requests() const {
+        std::vector<std::string> lines;
+        std::string text = Slurp((dir_ / "requests.log").string());
+        for (std::size_t start = 0, end = 0; (end = text.find('\n', start)) != std::string::npos;
+             start = end + 1)
+            lines.push_back(text.substr(start, end - start));
+        return lines;
     }
     std::filesystem::path Path(const char *name) const { return dir_ / name; }
     void Write(const char *name, const std::string &bytes) const {

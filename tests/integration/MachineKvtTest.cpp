@@ -108,6 +108,95 @@ TEST_F(MachineKvt, DamagedAndLostRepliesStillRoundTripWithRetries) {
     EXPECT_EQ(Stored("", "cycles.bin"), PaddedToBlocks(file));
 }
 
+TEST_F(MachineKvt, DownloadsSendOnlyTheBlocksThatCarryData) {
+    std::string cycles = Sample();
+    cycles.resize(256, '\x01');
+    cycles += std::string(256, '\xFF') + std::string(10, '\x02'); // block 1 is never sent
+    using Log = std::vector<std::string>;
+    const Log block = {"WB1", "<block>"};
+    struct Case {
+        std::string file;
+        std::vector<std::string> simArgs;
+        const char *command;
+        Log expected;
+    };
+    auto join = [](std::initializer_list<Log> parts) {
+        Log all;
+        for (const Log &p : parts)
+            all.insert(all.end(), p.begin(), p.end());
+        return all;
+    };
+    for (const Case &t : {
+             Case{cycles,
+                  {"--type", "18", "--drains", kSampleDrains},
+                  "write-cycles",
+                  join({{"VER", "I", "ATT", "ERA0", "TSK", "TSK", "WLB02"},
+                        block,
+                        {"PB1000", "TSK"},
+                        block,
+                        {"PB1002", "TSK", "STA"}})},
+             Case{std::string(1, '\0'),
+                  {"--boot", "1.05"},
+                  "write-software",
+                  join({{"I", "ATT", "VER", "ERA3", "TSK", "TSK", "ERA2", "TSK", "TSK", "WLB000"},
+                        block,
+                        {"PB1999", "TSK"},
+                        block,
+                        {"PB1512", "TSK", "STA"}})},
+             Case{std::string(300, '\0'),
+                  {"--boot", "1.03"},
+                  "write-software",
+                  join({{"I", "ATT", "VER", "ERA3", "TSK", "TSK", "ERA2", "TSK", "TSK", "WLB01"},
+                        block,
+                        {"PB1999", "TSK"},
+                        block,
+                        {"PB1512", "TSK"},
+                        block,
+                        {"PB1513", "TSK", "STA"}})},
+         }) {
+        Write("send.bin", t.file);
+        // A slower answer, so a busy test machine cannot make the computer miss a reply and
+        // ask twice, which would be right but would not match the exact sequence.
+        std::vector<std::string> simArgs = t.simArgs;
+        simArgs.insert(simArgs.end(), {"--turnaround", "15"});
+        SimProcess sim(SimArgs(simArgs));
+        RunResult r = Kvt(sim.Port(), {t.command, Path("send.bin").string()});
+        if (Missing(r))
+            GTEST_SKIP() << "kvt " << t.command << " not available yet";
+        EXPECT_EQ(r.status, 0) << r.err;
+        ASSERT_EQ(sim.Stop(), 0);
+        EXPECT_EQ(Requests(), t.expected) << t.command << " of " << t.file.size() << " bytes";
+    }
+    EXPECT_EQ(Stored("", "software.bin"), FirmwareImage(std::string(300, '\0')));
+}
+
+TEST_F(MachineKvt, CycleFileSizeDecidesTheAnnouncedLastBlock) {
+    struct Case {
+        std::size_t size;
+        int status;
+        const char *announced; // "" when nothing may reach the machine
+    };
+    for (const Case &t : {Case{65536, 0, "WLBFF"}, Case{257, 0, "WLB01"}, Case{65537, 1, ""}}) {
+        std::string file = Sample();
+        file.resize(t.size, '\x05');
+        Write("send.kvt", file);
+        SimProcess sim(SimArgs({"--type", "18", "--drains", kSampleDrains}));
+        RunResult r = Kvt(sim.Port(), {"write-cycles", Path("send.kvt").string()});
+        if (Missing(r))
+            GTEST_SKIP() << "kvt write-cycles not available yet";
+        EXPECT_EQ(r.status, t.status) << t.size << r.err;
+        ASSERT_EQ(sim.Stop(), 0);
+        std::vector<std::string> log = Requests();
+        if (*t.announced) {
+            EXPECT_EQ(std::count(log.begin(), log.end(), t.announced), 1) << t.size;
+            EXPECT_EQ(Stored("", "cycles.bin"), PaddedToBlocks(file));
+        } else {
+            EXPECT_TRUE(log.empty()) << t.size;
+            EXPECT_NE(r.err.find("File is too big! (> 64K)"), std::string::npos) << r.err;
+        }
+    }
+}
+
 TEST_F(MachineKvt, MachineRefusalsEndTheWriteWithTheirMessage) {
     Write("send.kvt", Sample());
     struct Case {
@@ -140,6 +229,8 @@ TEST_F(MachineKvt, MachineRefusalsEndTheWriteWithTheirMessage) {
         EXPECT_NE(r.err.find(t.message), std::string::npos) << r.err;
         ASSERT_EQ(sim.Stop(), 0);
         EXPECT_EQ(Stored("", "cycles.bin"), "") << "nothing was erased or written: " << t.message;
+        std::vector<std::string> log = Requests();
+        EXPECT_EQ(std::count(log.begin(), log.end(), "ERA0"), 0) << t.message;
     }
 }
 

@@ -1,6 +1,7 @@
 // korvanta-machine-sim: a simulated washer-extractor controller on a pseudo-terminal.
 #include <csignal>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <unistd.h>
@@ -31,6 +32,14 @@ void HoldStopSignals() {
     sigaddset(&stop, SIGTERM);
     sigaddset(&stop, SIGINT);
     sigprocmask(SIG_BLOCK, &stop, nullptr);
+}
+
+bool WriteLog(const std::vector<std::string> &requests, const std::string &path) {
+    std::ofstream out(path, std::ios::trunc);
+    for (const std::string &request : requests)
+        out << request << '\n';
+    out.flush();
+    return static_cast<bool>(out);
 }
 
 } // namespace
@@ -68,6 +77,10 @@ int main(int argc, char **argv) {
     int status = 0;
     if (!settings.memoryDir.empty() && !controller.SaveMemory(settings.memoryDir, &error)) {
         std::cerr << "korvanta-machine-sim: " << error << "\n";
+        status = kExitFailure;
+    }
+    if (!settings.logPath.empty() && !WriteLog(controller.RequestLog(), settings.logPath)) {
+        std::cerr << "korvanta-machine-sim: cannot write " << settings.logPath << "\n";
         status = kExitFailure;
     }
     if (!settings.linkPath.empty())

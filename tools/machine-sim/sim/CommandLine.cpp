@@ -108,6 +108,7 @@ const std::map<std::string, Setter> &ValueOptions() {
         {"--baud", Integer(kLargestBaud, [](SimSettings &s, long v) { s.baud = static_cast<int>(v); })},
         {"--memory", Text([](SimSettings &s, const std::string &t) { s.memoryDir = t; })},
         {"--link", Text([](SimSettings &s, const std::string &t) { s.linkPath = t; })},
+        {"--log", Text([](SimSettings &s, const std::string &t) { s.logPath = t; })},
         {"--network", [](const std::string &text, SimSettings &s) {
              auto addresses = Addresses(text);
              if (addresses)
@@ -164,7 +165,7 @@ std::string UsageText() {
            "    [--firmware TEXT] [--keyboard TEXT] [--hardware TEXT] [--busy N]\n"
            "    [--corrupt RATE] [--drop RATE] [--seed N] [--erase-polls N]\n"
            "    [--turnaround MS] [--baud N] [--memory DIR] [--network ADDR,ADDR..]\n"
-           "    [--link PATH]\n"
+           "    [--link PATH] [--log PATH]\n"
            "Serves a simulated washer-extractor controller on a pseudo-terminal; the first\n"
            "line printed names the terminal. Ends on SIGTERM or SIGINT, saving --memory.\n";
 }

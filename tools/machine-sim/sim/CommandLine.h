@@ -15,6 +15,7 @@ struct SimSettings {
     int baud = 0;         // output pacing, 10 bits per byte; 0 sends at once
     std::string memoryDir;
     std::string linkPath;
+    std::string logPath; // the requests received, a line each, written on exit
     bool help = false;
 };
 
