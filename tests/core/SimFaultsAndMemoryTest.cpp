@@ -210,7 +210,8 @@ TEST(SimCommandLine, OptionsReachTheirSettings) {
                           "--hardware",  "H",          "--busy",   "3",          "--corrupt",
                           "0.05",        "--drop=0.1", "--seed",   "99",         "--turnaround",
                           "0",           "--baud",     "38400",    "--memory",   "m",
-                          "--network",   "0,3,0x10",   "--link",   "/tmp/l"},
+                          "--network",   "0,3,0x10",   "--link",   "/tmp/l",     "--log",
+                          "r.log"},
                          s, &error))
         << error;
     EXPECT_EQ(s.controller.machineType, 18);
