@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QMessageBox>
 #include <QThread>
@@ -147,6 +148,10 @@ int SingleInstance::HandOverToRunningCopy(const QStringList &arguments) {
     if (!ConnectToRunningCopy(socket))
         return 0;
     QString text = arguments.size() > 1 ? arguments.at(1) : QString();
+    // The running copy has a working folder of its own: a relative path would name another
+    // file there (or, as "newfile", ask for New).
+    if (!text.isEmpty())
+        text = QFileInfo(text).absoluteFilePath();
     if (text.isEmpty()) {
         if (!AskForNewFile())
             return 0;

@@ -324,6 +324,16 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(secondStart->isFinished(), 5000);
         QVERIFY(clock.elapsed() < 3000);
         delete secondStart;
+
+        // A relative path is handed over as the full path it names here.
+        secondStart = QThread::create([] {
+            SingleInstance::HandOverToRunningCopy({"korvanta-planner", "newfile"});
+        });
+        secondStart->start();
+        QTRY_COMPARE_WITH_TIMEOUT(received.count(), 2, 5000);
+        QCOMPARE(received.back().front().toString(), QDir::current().absoluteFilePath("newfile"));
+        QTRY_VERIFY_WITH_TIMEOUT(secondStart->isFinished(), 5000);
+        delete secondStart;
     }
 };
 
