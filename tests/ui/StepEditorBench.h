@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <memory>
 #include <vector>
 
 #include "FakeEditorHost.h"
@@ -21,15 +20,20 @@ inline std::vector<int> Codes(const WashRecord &record) {
 
 // One editor from the factory in a fake window, showing one step; finds its controls by the
 // names the panels give them and fails the test run loudly when a name is missing.
+// The window stays hidden unless a test shows it: a shown window is activated at some later
+// moment and hands the focus to a box, which would then leave it in the middle of a test.
 struct StepEditorBench {
     FakeEditorHost host;
-    std::unique_ptr<StepEditor> editor;
+    QWidget window;
+    StepEditor *editor;
 
     StepEditorBench(RecordType type, int units, int machineType) {
         host.config.units = static_cast<uint8_t>(units);
         host.config.machineType = static_cast<uint8_t>(machineType);
-        editor.reset(CreateStepEditor(type, &host, nullptr));
-        host.editor = editor.get();
+        editor = CreateStepEditor(type, &host, &window);
+        if (!editor)
+            qFatal("no editor for type %d", static_cast<int>(type));
+        host.editor = editor;
     }
     // Shows the step as the main window does and forgets the refreshes that showing asked for.
     void Show(const WashRecord &record) {

@@ -110,7 +110,9 @@ TFrameFill1::TFrameFill1(EditorHost *host, QWidget *parent)
     layout->addWidget(remark_);
     layout->addStretch();
     time_->UpdateAlert();
-    EnableLevelFields(false); // until a step says whether AdvancedMode is on
+    EnableLevelFields(false);                      // until a step says whether AdvancedMode is on
+    for (QWidget *widget : tempRow_ + auxHeatRow_) // a cold fill: no temperature to choose
+        widget->setEnabled(false);
 }
 
 QWidget *TFrameFill1::BuildInletRows() {
