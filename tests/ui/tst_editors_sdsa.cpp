@@ -258,6 +258,10 @@ void TestEditorsSdsa::spinTypedSpeeds() {
     QCOMPARE(bench.Description(), QString("Spin = 725 rpm"));
     TypeAndLeave(bench.Edit("EditSpeed"), "150"); // below 200: not taken
     QCOMPARE(bench.host.record.Code(1), 725);
+    // Files hold the speed in steps of 5: a speed between steps is taken as the file keeps it.
+    TypeAndLeave(bench.Edit("EditSpeed"), "723");
+    QCOMPARE(bench.host.record.Code(1), 720);
+    QCOMPARE(bench.Edit("EditSpeed")->text(), QString("720"));
     TypeAndLeave(bench.Edit("EditSpeed"), "");
     QCOMPARE(bench.Edit("EditSpeed")->text(), QString("200"));
     QCOMPARE(bench.host.record.Code(1), 200);

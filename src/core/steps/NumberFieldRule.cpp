@@ -40,6 +40,12 @@ std::optional<int> ParseNumberText(const std::string &text, int maxLength) {
     return value;
 }
 
+int NumberFieldOnStep(const NumberFieldRange &range, int value) {
+    if (range.increment <= 1 || value < range.min)
+        return value;
+    return value - (value - range.min) % range.increment;
+}
+
 int NumberFieldTakeTyped(const NumberFieldRange &range, const std::string &text, int previous,
                          int emptyValue) {
     if (text.empty())

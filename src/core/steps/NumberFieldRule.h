@@ -31,6 +31,10 @@ int NumberFieldArrow(const NumberFieldRange &range, int value, bool up);
 // typed; nullopt otherwise (text pasted or set from outside included).
 std::optional<int> ParseNumberText(const std::string &text, int maxLength);
 
+// A value brought down onto the field's steps (Min, Min + Increment, ...). A Spin speed of
+// 723 rpm would be saved as 720 (files hold the speed in steps of 5), so the field takes 720.
+int NumberFieldOnStep(const NumberFieldRange &range, int value);
+
 // The value a left edit box puts in force: emptyValue for an empty box, the typed number when
 // it lies within Min..Max, otherwise the previous value (a number out of range is not taken).
 int NumberFieldTakeTyped(const NumberFieldRange &range, const std::string &text, int previous,

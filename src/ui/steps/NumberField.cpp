@@ -98,7 +98,10 @@ void NumberField::SetAlert(bool on) {
 void NumberField::TakeTyped() {
     const QString text = edit_->text();
     value_ = text.isEmpty() ? emptyValue_ : TypedValue(text);
-    if (text.isEmpty() || ShowsTakenValue())
+    // A number out of range stays in the box as typed (not taken); what was taken is shown.
+    const auto typed = ParseNumberText(text.toStdString(), range_.maxLength);
+    const bool notTaken = typed && (*typed < range_.min || *typed > range_.max);
+    if (!notTaken || ShowsTakenValue())
         Show(value_);
     emit Left();
 }

@@ -90,7 +90,10 @@ void TFrameSpin1::SpeedButtonClick(int rpm) {
 }
 
 void TFrameSpin1::StoreSpeed() {
-    const int rpm = speed_->Value();
+    // Files hold the speed in steps of 5 rpm: a speed typed between two steps is taken as the
+    // file would keep it, so what is shown is what is saved.
+    const int rpm = NumberFieldOnStep(kSpeedRange, speed_->Value());
+    speed_->SetValue(rpm);
     StoreStep(Host(), Type(), kRefreshCycleRowAndSteps, [this, rpm](WashRecord &record) {
         record.SetCode(kSpeedCode, rpm);
         Mark(rpm);
