@@ -29,10 +29,12 @@
 #include "ui/MainFormLayout.h"
 #include "ui/MainFormMessage.h"
 #include "ui/MainFormStepTypes.h"
+#include "ui/MainFormTalk.h"
 #include "ui/TAboutForm.h"
 #include "ui/TConfigForm.h"
 #include "ui/TDebugForm.h"
 #include "ui/TOptionsForm.h"
+#include "ui/TVersionForm.h"
 #include "ui/steps/StepEditor.h"
 #include "ui/steps/StepEditorFactory.h"
 #include "ui/steps/UpDownArrows.h"
@@ -540,6 +542,22 @@ void TMainForm::AttachConfigForm(TConfigForm &form) {
 void TMainForm::AttachOptionsForm(TOptionsForm &form) {
     connect(&form, &TOptionsForm::OptionsApplied, this, &TMainForm::ApplyCaptionSetting);
     AttachSettingsDialog(form, {actions_.programOptions, actions_.tbSetup});
+}
+
+void TMainForm::AttachCommForm(QDialog &form) {
+    for (QAction *action : {actions_.talk, actions_.tbTalk}) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this,
+                [this, &form] { TalkViaFrontPanel(*this, form); });
+    }
+}
+
+void TMainForm::AttachBoardInfo(SerialPort &port) {
+    actions_.boardInfo->setEnabled(true);
+    connect(actions_.boardInfo, &QAction::triggered, this, [this, &port] {
+        TVersionForm board(port, options_.portName, this);
+        board.exec();
+    });
 }
 
 // The configuration and options dialogs: shown modally, then everything is refreshed.

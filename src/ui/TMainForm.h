@@ -23,6 +23,7 @@ class QLabel;
 namespace korvanta {
 
 class OptionsStore;
+class SerialPort;
 class StepEditor;
 class TConfigForm;
 class TDebugForm;
@@ -79,6 +80,10 @@ public:
     // The dialogs that live from start-up to exit; their commands stay disabled until given.
     void AttachConfigForm(TConfigForm &form);
     void AttachOptionsForm(TOptionsForm &form);
+    // The front-panel dialog behind "Talk via front panel".
+    void AttachCommForm(QDialog &form);
+    // The serial port that "Board info" asks the machine through.
+    void AttachBoardInfo(SerialPort &port);
 
     // Re-applies the toolbar caption option and the layout (after the options change).
     void ApplyCaptionSetting();

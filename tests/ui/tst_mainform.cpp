@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "config/ConfigStore.h"
+#include "files/Opensavewashdata.h"
 #include "steps/StepDescription.h"
 #include "ui/TDebugForm.h"
 #include "ui/TMainForm.h"
@@ -100,6 +101,7 @@ private slots:
     void debugShortcutOpensDebugWindow();
     void helpMissingWarnsWithPath();
     void closingAsksAboutChanges();
+    void talkHandsOverWorkingFiles();
 
 private:
     template <typename T> T *Find(const char *name) {
@@ -530,6 +532,41 @@ void MainFormTest::closingAsksAboutChanges() {
     window_->close();
     QCOMPARE(no.Text(), QStringLiteral("File changed, save file?"));
     QVERIFY(!window_->isVisible());
+}
+
+// The front-panel dialog gets the data in Tworking.kvt; cycles it leaves in Rworking.kvt replace
+// the data, which then has no file and counts as changed. No working file stays behind.
+void MainFormTest::talkHandsOverWorkingFiles() {
+    QTemporaryDir temp;
+    qputenv("TMPDIR", temp.path().toUtf8());
+    cleanup();
+    init();
+    Click("BitBtnAddCycle");
+    window_->Store().TakeSnapshot();
+    window_->SetCurrentFile("/somewhere/Week.kvt");
+    const QString sent = temp.filePath(QStringLiteral("Tworking.kvt"));
+    const QString received = temp.filePath(QStringLiteral("Rworking.kvt"));
+    QDialog dialog;
+    window_->AttachCommForm(dialog);
+    bool sentWhileOpen = false;
+    QTimer::singleShot(10, &dialog, [&] {
+        sentWhileOpen = QFile::exists(sent);
+        WashData machine({WashRecord::MakeCycleStart(7, "From machine"),
+                          Step(RecordType::Drain, {1, 0, 30}), WashRecord::MakeCycleEnd(),
+                          WashRecord::MakeDataEnd()});
+        MachineConfig config;
+        SaveWashData(received.toStdString(), machine, config, {});
+        dialog.reject();
+    });
+    Trigger("MenuTalk");
+    QVERIFY(sentWhileOpen);
+    QVERIFY(!QFile::exists(sent));
+    QVERIFY(!QFile::exists(received));
+    QCOMPARE(Rows(Cycles()).size(), 1);
+    QCOMPARE(Row(Cycles(), 0).mid(0, 2), (QStringList{"7", "From machine"}));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Korvanta Planner v2.04"));
+    QVERIFY(window_->Store().Changed());
+    qunsetenv("TMPDIR");
 }
 
 QTEST_MAIN(MainFormTest)

@@ -2,9 +2,11 @@
 #include <QStringList>
 
 #include "config/ConfigStore.h"
+#include "platform/QtSerialPort.h"
 #include "platform/SettingsOptionsStore.h"
 #include "ui/FileCommands.h"
 #include "ui/SingleInstance.h"
+#include "ui/TCommForm.h"
 #include "ui/TConfigForm.h"
 #include "ui/TDebugForm.h"
 #include "ui/TMainForm.h"
@@ -35,6 +37,11 @@ int main(int argc, char *argv[]) {
     window.AttachConfigForm(configForm);
     TOptionsForm optionsForm(window.Options(), options, &window);
     window.AttachOptionsForm(optionsForm);
+    QtSerialPort port;
+    TCommForm commForm(port, window.Options(), options, window.Folders(), config.config, &window);
+    commForm.SetDisplayScale(window.DisplayScale());
+    window.AttachCommForm(commForm);
+    window.AttachBoardInfo(port);
 
     // Exactly one argument names a wash data file to open once the window is first shown.
     QObject::connect(&window, &TMainForm::FirstShown, &window, [&window, arguments] {
