@@ -1,23 +1,18 @@
 #include <gtest/gtest.h>
 
+#include "StepsTestConfig.h"
 #include "config/MachineConfig.h"
 #include "steps/FillLevel.h"
 #include "steps/FillStep.h"
 #include "steps/StepDescription.h"
 
 using namespace korvanta;
+using korvanta::testing::UnitsConfig;
 
 namespace {
 
 constexpr int kPlainType = 2;        // no soap compartments to choose
 constexpr int kCompartmentType = 18; // 4-compartment generation
-
-MachineConfig Config(int type, bool english) {
-    MachineConfig config;
-    config.machineType = static_cast<uint8_t>(type);
-    config.units = english ? 1 : 0;
-    return config;
-}
 
 WashRecord Fill(int code1, int code2, int code3) {
     WashRecord record = WashRecord::MakeStep(RecordType::Fill);
@@ -63,7 +58,7 @@ TEST(StepsFillDescription, InletLevelAndCompartments) {
     };
     for (const auto &c : cases) {
         const WashRecord step = Fill(c.code1, c.code2, c.code3);
-        EXPECT_EQ(StepDescription(step, Config(c.type, c.english)), c.text)
+        EXPECT_EQ(StepDescription(step, UnitsConfig(c.english, c.type)), c.text)
             << c.code1 << "/" << c.code2 << "/" << c.code3;
     }
 }
@@ -134,7 +129,7 @@ TEST(StepsFillLoad, CorrectionsOfTheRecord) {
     };
     for (const auto &c : cases) {
         WashRecord record = Fill(c.code1, c.code2, 12);
-        EXPECT_EQ(FillCorrectOnLoad(record, Config(c.type, false)), c.changed);
+        EXPECT_EQ(FillCorrectOnLoad(record, UnitsConfig(false, c.type)), c.changed);
         EXPECT_EQ(record.Code(1), c.code1After);
         EXPECT_EQ(record.Code(2), c.code2After);
     }
@@ -146,6 +141,6 @@ TEST(StepsFillVolume, MetricLitresAndEnglishGallons) {
     EXPECT_EQ(FillVolumeText(0, false), "(0.0 l)");
     EXPECT_EQ(FillVolumeText(77, false), "(7.7 l)");
     EXPECT_EQ(FillVolumeText(1234, true), "(32.6 US 27.1 Imp gal)");
-    EXPECT_STREQ(FillReuseCaption(Config(kCompartmentType, false)), "Direct Fill");
-    EXPECT_STREQ(FillReuseCaption(Config(kPlainType, false)), "Aux Fill");
+    EXPECT_STREQ(FillReuseCaption(UnitsConfig(false, kCompartmentType)), "Direct Fill");
+    EXPECT_STREQ(FillReuseCaption(UnitsConfig(false, kPlainType)), "Aux Fill");
 }

@@ -1,21 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "StepsTestConfig.h"
 #include "config/MachineConfig.h"
 #include "steps/HeatSoakCodes.h"
 #include "steps/StepDescription.h"
 #include "steps/TempScale.h"
 
 using namespace korvanta;
-
-namespace {
-
-MachineConfig Units(bool english) {
-    MachineConfig config;
-    config.units = english ? 1 : 0;
-    return config;
-}
-
-} // namespace
+using korvanta::testing::UnitsConfig;
 
 TEST(StepsHeatSoakDescription, WordTwoBlanksAndTemperature) {
     struct Case {
@@ -34,7 +26,7 @@ TEST(StepsHeatSoakDescription, WordTwoBlanksAndTemperature) {
     for (const auto &c : cases) {
         WashRecord record;
         SetHeatSoakCodes(record, c.type, {c.code, 2, 0});
-        EXPECT_EQ(StepDescription(record, Units(c.english)), c.text);
+        EXPECT_EQ(StepDescription(record, UnitsConfig(c.english)), c.text);
         EXPECT_EQ(record.Code(2), 2);
         EXPECT_FALSE(record.Has(4));
     }
@@ -75,15 +67,15 @@ TEST(StepsHeatTempField, CodesSurviveDisplayAsTheFieldShowsThem) {
         {true, 188, 200, 187}, {true, 0, 32, 0},      {false, 20, 10, 20},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(TempFieldShown(c.code, Units(c.english)), c.shown) << c.code;
-        EXPECT_EQ(TempRoundTrip(c.code, Units(c.english)), c.stored) << c.code;
+        EXPECT_EQ(TempFieldShown(c.code, UnitsConfig(c.english)), c.shown) << c.code;
+        EXPECT_EQ(TempRoundTrip(c.code, UnitsConfig(c.english)), c.stored) << c.code;
     }
     // A field still holding a value of the other unit never gives a code outside a byte.
-    EXPECT_EQ(TempFieldCode(200, Units(false)), 190);
-    EXPECT_EQ(TempFieldCode(0, Units(true)), 0);
-    EXPECT_EQ(TempFieldCode(40, Units(true)), 9);
-    EXPECT_EQ(TempFieldCode(40, Units(false)), 80);
-    EXPECT_EQ(EnglishTemplateCorrection(9, Units(true)), 80);
-    EXPECT_EQ(EnglishTemplateCorrection(9, Units(false)), std::nullopt);
-    EXPECT_EQ(EnglishTemplateCorrection(10, Units(true)), std::nullopt);
+    EXPECT_EQ(TempFieldCode(200, UnitsConfig(false)), 190);
+    EXPECT_EQ(TempFieldCode(0, UnitsConfig(true)), 0);
+    EXPECT_EQ(TempFieldCode(40, UnitsConfig(true)), 9);
+    EXPECT_EQ(TempFieldCode(40, UnitsConfig(false)), 80);
+    EXPECT_EQ(EnglishTemplateCorrection(9, UnitsConfig(true)), 80);
+    EXPECT_EQ(EnglishTemplateCorrection(9, UnitsConfig(false)), std::nullopt);
+    EXPECT_EQ(EnglishTemplateCorrection(10, UnitsConfig(true)), std::nullopt);
 }

@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "StepsTestConfig.h"
 #include "config/MachineConfig.h"
 #include "steps/StepDescription.h"
 #include "steps/WashStep.h"
 
 using namespace korvanta;
+using korvanta::testing::UnitsConfig;
 
 namespace {
-
-MachineConfig Units(bool english) {
-    MachineConfig config;
-    config.units = english ? 1 : 0;
-    return config;
-}
 
 WashRecord Wash(int mode, int temp, int agitation, int pause) {
     WashRecord record = WashRecord::MakeStep(RecordType::Wash);
@@ -42,8 +38,9 @@ TEST(StepsWashDescription, ModeAgitationAndTemperature) {
         {false, 1, 81, 18, 3, "Wash 1 18/3 (40 \260C)"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(StepDescription(Wash(c.mode, c.temp, c.agitation, c.pause), Units(c.english)),
-                  c.text);
+        EXPECT_EQ(
+            StepDescription(Wash(c.mode, c.temp, c.agitation, c.pause), UnitsConfig(c.english)),
+            c.text);
 }
 
 TEST(StepsWashPause, TypedArrowsAndNoReverse) {
