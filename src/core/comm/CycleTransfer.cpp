@@ -13,7 +13,7 @@
 #include "comm/FormatText.h"
 #include "comm/FrontPanelCodes.h"
 #include "comm/IdentifyReply.h"
-#include "comm/TransferEnd.h"
+#include "comm/TransferSteps.h"
 #include "comm/VerifyReply.h"
 #include "comm/VersionReply.h"
 #include "config/MachineTypeTable.h"
@@ -42,22 +42,8 @@ int ByteAt(const std::vector<uint8_t> &bytes, std::size_t at) {
 
 std::optional<CycleFile> CheckCycleFile(CommUi &ui, const std::string &path) {
     FileBytes file = ReadFileBytes(path, kMaxCycleFileBytes);
-    if (!file.opened) {
-        ui.Warn(texts::kFileNotFound);
-        ui.SetStatus(kMainPanel, texts::kFileError);
+    if (!CheckSignedFile(ui, file, kWashSignature, kMaxCycleFileBytes, texts::kCyclesTooBig))
         return std::nullopt;
-    }
-    if (file.bytes.size() < kWashSignature.size() ||
-        !std::equal(kWashSignature.begin(), kWashSignature.end(), file.bytes.begin())) {
-        ui.Warn(texts::kFileFormatError);
-        return std::nullopt;
-    }
-    if (file.size > kMaxCycleFileBytes) {
-        ui.Warn(texts::kCyclesTooBig);
-        ui.SetStatus(kMainPanel, texts::kFileError);
-        return std::nullopt;
-    }
-    ui.SetStatus(kDetailPanel, FormatText(texts::kNrOfBytesFormat, static_cast<int>(file.size)));
     CycleFile cycles;
     cycles.machineType = ByteAt(file.bytes, kTypeOffset);
     cycles.drains = ByteAt(file.bytes, kDrainsOffset);

@@ -23,14 +23,4 @@ FileBytes ReadFileBytes(const std::string &path, std::uintmax_t limit) {
     return file;
 }
 
-bool WriteFileBytes(const std::string &path, const std::vector<uint8_t> &bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out.write(reinterpret_cast<const char *>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return static_cast<bool>(out);
-}
-
 } // namespace korvanta

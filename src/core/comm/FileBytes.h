@@ -15,7 +15,4 @@ struct FileBytes {
 };
 
 FileBytes ReadFileBytes(const std::string &path, std::uintmax_t limit);
-// Creates (or truncates) the file and writes the bytes; false when that fails.
-bool WriteFileBytes(const std::string &path, const std::vector<uint8_t> &bytes);
-
 } // namespace korvanta

@@ -2,24 +2,13 @@
 
 #include "comm/CommTexts.h"
 #include "comm/FrontPanelCodes.h"
-#include "comm/TransferEnd.h"
+#include "comm/TransferSteps.h"
 
 namespace korvanta {
 
 namespace {
 // Where the gauge stops: word 21 of a 32-word scale.
 constexpr int kLifeTestGauge = 21 * 100 / 32;
-
-bool ConnectForLifeTest(FrontPanel &panel, RetryCount count) {
-    CommUi &ui = panel.Ui();
-    return panel.Connect(kCoinIdentifyBytes, count, [&] {
-        ui.SetHourglass(true);
-        ui.SetStatus(kMainPanel, texts::kEstablishing);
-        ui.SetStatus(kDetailPanel, "");
-        ui.Repaint();
-        return true;
-    });
-}
 
 void StartLifeTestStage(CommUi &ui, const char *status) {
     ui.Repaint();
@@ -31,7 +20,7 @@ void StartLifeTestStage(CommUi &ui, const char *status) {
 } // namespace
 
 bool WriteLifeTest(FrontPanel &panel, bool on) {
-    bool ok = ConnectForLifeTest(panel, RetryCount::Fresh);
+    bool ok = ConnectPlain(panel, kCoinIdentifyBytes, RetryCount::Fresh);
     if (ok) {
         StartLifeTestStage(panel.Ui(), texts::kProgramming);
         ok = panel.WriteParameter(kLifeTestParameter, on ? kLifeTestOn : 0);
@@ -45,7 +34,7 @@ bool WriteLifeTest(FrontPanel &panel, bool on) {
 std::optional<bool> ReadLifeTest(FrontPanel &panel) {
     panel.State().lastAnswer = Answer::None;
     int value = -1;
-    if (ConnectForLifeTest(panel, RetryCount::Continued)) {
+    if (ConnectPlain(panel, kCoinIdentifyBytes, RetryCount::Continued)) {
         StartLifeTestStage(panel.Ui(), texts::kReading);
         value = panel.ReadParameter(kLifeTestParameter);
         if (value >= 0)

@@ -10,7 +10,7 @@
 #include "comm/FormatText.h"
 #include "comm/FrontPanelCodes.h"
 #include "comm/IdentifyReply.h"
-#include "comm/TransferEnd.h"
+#include "comm/TransferSteps.h"
 #include "prices/PricesFile.h"
 
 namespace korvanta {
@@ -38,37 +38,12 @@ std::optional<std::vector<uint16_t>> AnnouncedWords(const std::vector<uint8_t> &
 
 std::optional<std::vector<uint16_t>> CheckPricesFile(CommUi &ui, const std::string &path) {
     const FileBytes file = ReadFileBytes(path, kMaxPricesFileBytes);
-    if (!file.opened) {
-        ui.Warn(texts::kFileNotFound);
-        ui.SetStatus(kMainPanel, texts::kFileError);
+    if (!CheckSignedFile(ui, file, kPricesSignatureName, kMaxPricesFileBytes, texts::kPricesTooBig))
         return std::nullopt;
-    }
-    if (file.bytes.size() < kPricesSignatureName.size() ||
-        !std::equal(kPricesSignatureName.begin(), kPricesSignatureName.end(), file.bytes.begin())) {
-        ui.Warn(texts::kFileFormatError);
-        return std::nullopt;
-    }
-    if (file.size > kMaxPricesFileBytes) {
-        ui.Warn(texts::kPricesTooBig);
-        ui.SetStatus(kMainPanel, texts::kFileError);
-        return std::nullopt;
-    }
-    ui.SetStatus(kDetailPanel, FormatText(texts::kNrOfBytesFormat, static_cast<int>(file.size)));
     std::optional<std::vector<uint16_t>> words = AnnouncedWords(file.bytes);
     if (!words)
         ui.Warn(texts::kFileFormatError);
     return words;
-}
-
-bool ConnectToCoinMachine(FrontPanel &panel, RetryCount count) {
-    CommUi &ui = panel.Ui();
-    return panel.Connect(kCoinIdentifyBytes, count, [&] {
-        ui.SetHourglass(true);
-        ui.SetStatus(kMainPanel, texts::kEstablishing);
-        ui.SetStatus(kDetailPanel, "");
-        ui.Repaint();
-        return true;
-    });
 }
 
 bool SendWords(FrontPanel &panel, const std::vector<uint16_t> &words) {
@@ -83,7 +58,7 @@ bool SendWords(FrontPanel &panel, const std::vector<uint16_t> &words) {
 
 bool RunPricesWrite(FrontPanel &panel, const std::vector<uint16_t> &words) {
     CommUi &ui = panel.Ui();
-    if (!ConnectToCoinMachine(panel, RetryCount::Fresh))
+    if (!ConnectPlain(panel, kCoinIdentifyBytes, RetryCount::Fresh))
         return false;
     if (!ReadIdentifyReply(panel.Reply()).coin) {
         ui.Inform(texts::kNotCoinMachine);
@@ -137,7 +112,7 @@ bool ReadPrices(FrontPanel &panel) {
     CommUi &ui = panel.Ui();
     panel.State().lastAnswer = Answer::None;
     ui.SetHourglass(true);
-    if (!ConnectToCoinMachine(panel, RetryCount::Continued)) {
+    if (!ConnectPlain(panel, kCoinIdentifyBytes, RetryCount::Continued)) {
         EndTransfer(ui, false, texts::kPricesRead);
         return false;
     }

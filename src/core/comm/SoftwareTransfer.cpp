@@ -9,7 +9,7 @@
 #include "comm/FirmwareImage.h"
 #include "comm/FormatText.h"
 #include "comm/FrontPanelCodes.h"
-#include "comm/TransferEnd.h"
+#include "comm/TransferSteps.h"
 #include "comm/VerifyReply.h"
 #include "comm/VersionReply.h"
 
