@@ -149,3 +149,30 @@ TEST(SimNetwork, SoftwareBlocksFrom2048FillTheImage) {
     EXPECT_EQ(image[128], 0xFF);
     EXPECT_TRUE(c.NetworkCycleMemory(4).empty());
 }
+
+TEST(SimNetwork, RandomNoiseOnEitherLineLeavesTheControllerAnswering) {
+    for (bool network : {false, true}) {
+        ControllerOptions o = Line(network ? std::vector<int>{0} : std::vector<int>{});
+        Controller c(o);
+        uint32_t state = 12345;
+        auto next = [&state] { return state = state * 1103515245u + 12345u; };
+        for (int round = 0; round < 2000; ++round) {
+            Bytes noise(next() % 300);
+            for (uint8_t &b : noise) {
+                uint32_t r = next() >> 16;
+                // Plenty of frame characters, so half-frames and odd block frames happen too.
+                b = static_cast<uint8_t>(r % 5 == 0 ? (r % 2 ? 0x02 : ';') : r % 7 == 0 ? 0x03 : r);
+            }
+            c.Receive(noise);
+            if (round % 10 == 0)
+                c.LineIdle();
+        }
+        c.LineIdle();
+        if (network) {
+            EXPECT_EQ(Text(Ask(c, 0, "A"), 0), "ak");
+        } else {
+            Bytes att{0x02, 'A', 'T', 'T', 0x37, 0x03};
+            EXPECT_EQ(c.Receive(att), (Bytes{0x02, 0x06, 0xFA, 0x03}));
+        }
+    }
+}
