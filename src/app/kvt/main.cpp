@@ -7,6 +7,7 @@
 #include "KvtEstimate.h"
 #include "KvtInspect.h"
 #include "KvtOutput.h"
+#include "KvtReport.h"
 #include "MachineCommands.h"
 
 using namespace korvanta;
@@ -95,7 +96,8 @@ int RunFileCommand(const QCommandLineParser &parser, const Options &options,
     if (command == "estimate" && Arity(args, 1))
         return PrintUsage("estimate: only --json output is offered");
     if (command == "report")
-        return PrintFailure(ErrorMessage("report: not available"));
+        return RunReport(args, {parser.value(options.cycles), parser.isSet(options.config),
+                                parser.value(options.output)});
     static const QStringList known = {"info", "list", "dump", "resave", "estimate", "steps"};
     if (known.contains(command))
         return PrintUsage("Wrong arguments for " + command);

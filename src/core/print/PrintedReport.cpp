@@ -1,0 +1,100 @@
+#include "print/PrintedReport.h"
+
+#include "print/ConfigSection.h"
+#include "print/ReportCycle.h"
+#include "print/ReportSheet.h"
+#include "print/ReportTexts.h"
+
+namespace korvanta {
+
+namespace {
+
+void HeadingRow(ReportSheet &sheet, const ReportCycle &cycle) {
+    const int w = sheet.Width();
+    sheet.Bold();
+    sheet.Text(sheet.Margin() + w / 200, CycleHeadingText(cycle.number, cycle.name));
+    sheet.Text(w / 2 - (10 * w) / 43, EstimatedDurationText(cycle.total));
+    sheet.Regular();
+    sheet.RowFrame(ReportSheet::RowKind::Heading);
+}
+
+void StepRow(ReportSheet &sheet, const ReportRow &row) {
+    const int w = sheet.Width();
+    const int c = sheet.ColumnLeft(sheet.Line());
+    const int e = sheet.ColumnRight(sheet.Line());
+    sheet.Text(c + w / 90 + (row.position < 10 ? w / 100 : 0), std::to_string(row.position));
+    if (row.known) {
+        sheet.Text(c + w / 20, row.description);
+        sheet.Text(e - w / 20, StepDurationText(row.seconds));
+    } else {
+        sheet.Text(c + w / 25, "Unknown! ");
+        sheet.Text(e - w / 25, "??:??");
+    }
+    sheet.RowFrame(ReportSheet::RowKind::Step);
+}
+
+void CyclePage(ReportSheet &sheet, const ReportRequest &request, const ReportCycle &cycle) {
+    const std::string title = ReportProgramTitle() + ": " + request.fileName;
+    sheet.StartPage();
+    sheet.Header(request.dateText, title);
+    HeadingRow(sheet, cycle);
+    int lastRowLine = sheet.Line();
+    sheet.NextRow();
+    for (const ReportRow &row : cycle.rows) {
+        // A cycle longer than both columns goes on over the page instead of off its bottom.
+        if (sheet.PageFull()) {
+            sheet.ClosingFrame(lastRowLine);
+            sheet.Footer();
+            sheet.NextPageNumber();
+            sheet.StartPage();
+            sheet.Header(request.dateText, title);
+            sheet.OpenColumn();
+        }
+        StepRow(sheet, row);
+        lastRowLine = sheet.Line();
+        sheet.NextRow();
+    }
+    // Under the last row drawn, also when that row ended the left column.
+    sheet.ClosingFrame(lastRowLine);
+    sheet.Footer();
+    sheet.NextPageNumber();
+}
+
+void ConfigPage(ReportSheet &sheet, const ReportRequest &request, const MachineConfig &config) {
+    const int m = sheet.Margin();
+    sheet.StartPage();
+    sheet.Header(request.dateText, ReportProgramTitle() + ": Configuration");
+    for (const ConfigLine &line : ConfigSectionLines(config)) {
+        switch (line.kind) {
+        case ConfigLineKind::Group:
+            sheet.Bold();
+            sheet.Text(m, line.caption);
+            sheet.Regular();
+            break;
+        case ConfigLineKind::Setting:
+            sheet.Text(m + m / 5, line.caption + " : " + line.value);
+            break;
+        case ConfigLineKind::Dimension:
+            sheet.Text(m + 2 * m / 5, "->" + line.caption);
+            break;
+        case ConfigLineKind::Blank:
+            break;
+        }
+        ++sheet.Line();
+    }
+    sheet.Footer();
+}
+
+} // namespace
+
+std::vector<DrawOp> PrintedReport(WashData &data, const MachineConfig &config, WarningMarks &marks,
+                                  const ReportRequest &request, const ReportPage &page) {
+    ReportSheet sheet(page);
+    for (std::size_t start : ChosenCycleStarts(data, request.rows))
+        CyclePage(sheet, request, CollectReportCycle(data, start, config, marks));
+    if (request.includeConfig)
+        ConfigPage(sheet, request, config);
+    return sheet.TakeOps();
+}
+
+} // namespace korvanta

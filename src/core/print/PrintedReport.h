@@ -1,0 +1,19 @@
+#pragma once
+
+#include <vector>
+
+#include "config/MachineConfig.h"
+#include "model/WarningMarks.h"
+#include "model/WashData.h"
+#include "print/DrawOp.h"
+#include "print/ReportRequest.h"
+
+namespace korvanta {
+
+// The printed report as draw operations: a page per chosen cycle, a two-column table of its
+// steps under a heading row, and a configuration page when asked for. Every chosen cycle is
+// estimated again, so Time and marks are renewed. Nothing is drawn outside the page.
+std::vector<DrawOp> PrintedReport(WashData &data, const MachineConfig &config, WarningMarks &marks,
+                                  const ReportRequest &request, const ReportPage &page);
+
+} // namespace korvanta

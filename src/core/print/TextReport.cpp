@@ -1,0 +1,59 @@
+#include "print/TextReport.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "print/ConfigSection.h"
+#include "print/ReportCycle.h"
+#include "print/ReportTexts.h"
+
+namespace korvanta {
+
+namespace {
+
+constexpr const char *kLineEnd = "\r\n";
+
+void AppendCycle(std::string &out, const ReportCycle &cycle) {
+    out += kLineEnd;
+    out += CycleHeadingText(cycle.number, cycle.name) + "\t" + EstimatedDurationText(cycle.total) +
+           kLineEnd;
+    for (const ReportRow &row : cycle.rows) {
+        if (row.known)
+            out += "\t" + std::to_string(row.position) + "\t[" + StepDurationText(row.seconds) +
+                   "]\t" + row.description + kLineEnd;
+        else
+            out += std::string("\t\tUnknown! ") + kLineEnd;
+    }
+}
+
+} // namespace
+
+std::string TextReport(WashData &data, const MachineConfig &config, WarningMarks &marks,
+                       const ReportRequest &request) {
+    std::string out = ReportProgramTitle() + ": " + request.fileName + "\t" + request.dateText +
+                      kLineEnd + kLineEnd;
+    for (std::size_t start : ChosenCycleStarts(data, request.rows))
+        AppendCycle(out, CollectReportCycle(data, start, config, marks));
+    out += std::string(kLineEnd) + kLineEnd + kLineEnd;
+    if (request.includeConfig)
+        for (const ConfigLine &line : ConfigSectionLines(config))
+            out += ConfigLineText(line) + kLineEnd;
+    return out;
+}
+
+bool WriteTextReport(const std::string &path, const std::string &bytes, UserMessage &message) {
+    message = ErrorMessage("Unable to save " + path);
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file)
+        return false;
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) {
+        std::remove(path.c_str());
+        return false;
+    }
+    message = {};
+    return true;
+}
+
+} // namespace korvanta
