@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -584,10 +585,14 @@ void TMainForm::WriteTitle() {
         title += QString::fromLatin1(kTitleSeparator) +
                  QFileInfo(QString::fromStdString(currentFile_)).fileName();
     setWindowTitle(title);
+    // File commands end here; a snapshot they took shows in the debug window's saved list.
+    if (debug_.isVisible())
+        debug_.RefreshLists();
 }
 
 void TMainForm::ApplyCaptionSetting() {
     korvanta::ApplyCaptionSetting(actions_, options_.showCaption);
+    layout()->activate(); // the band's new height moves the client area now, not later
     ApplyLayout();
 }
 

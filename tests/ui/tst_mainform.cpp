@@ -9,6 +9,7 @@
 #include <QStatusTipEvent>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -102,6 +103,8 @@ private slots:
     void helpMissingWarnsWithPath();
     void closingAsksAboutChanges();
     void talkHandsOverWorkingFiles();
+    void aboutBoxLink();
+    void captionsOffShrinkTheToolbar();
 
 private:
     template <typename T> T *Find(const char *name) {
@@ -567,6 +570,35 @@ void MainFormTest::talkHandsOverWorkingFiles() {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Korvanta Planner v2.04"));
     QVERIFY(window_->Store().Changed());
     qunsetenv("TMPDIR");
+}
+
+void MainFormTest::aboutBoxLink() {
+    QString caption;
+    QColor pressed;
+    QTimer::singleShot(10, [&] {
+        auto *about = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(about);
+        caption = about->windowTitle();
+        auto *link = about->findChild<QLabel *>(QStringLiteral("LabelWebAddress"));
+        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mousePress(link, Qt::LeftButton);
+        pressed = link->palette().color(QPalette::WindowText);
+        about->findChild<QPushButton *>(QStringLiteral("ButtonOK"))->click();
+    });
+    Trigger("MenuAbout");
+    QCOMPARE(caption, QStringLiteral("About Korvanta Planner"));
+    QCOMPARE(pressed, QColor(Qt::red));
+}
+
+void MainFormTest::captionsOffShrinkTheToolbar() {
+    auto *bar = Find<QToolBar>("ToolBar");
+    QCOMPARE(bar->height(), 42);
+    window_->Options().showCaption = false;
+    window_->ApplyCaptionSetting();
+    QCOMPARE(bar->height(), 28);
+    QCOMPARE(Find<QToolButton>("ToolButtonNew")->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    // The columns move up with the band.
+    QCOMPARE(Find<QFrame>("Bevel1")->mapTo(window_, QPoint(0, 0)).y(), bar->y() + 28 + 8);
 }
 
 QTEST_MAIN(MainFormTest)
