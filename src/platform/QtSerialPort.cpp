@@ -82,10 +82,8 @@ bool QtSerialPort::Write(const uint8_t *data, std::size_t count) {
 void QtSerialPort::DiscardInput() {
     if (!port_->isOpen())
         return;
-    // Bytes the driver holds but Qt has not fetched yet are dropped with the rest.
-    port_->waitForReadyRead(0);
+    // Drops both what Qt has buffered and what the driver still holds.
     port_->clear(QSerialPort::Input);
-    port_->readAll();
 }
 
 std::size_t QtSerialPort::Read(uint8_t *into, std::size_t count) {
