@@ -74,38 +74,35 @@ std::string PricesFile(const std::vector<uint16_t> &words) {
 
 } // namespace
 
+// With damaged and lost replies the retries carry the transfer through all the same.
 TEST_F(MachineKvt, CyclesWrittenAreStoredAndReadBackByteForByte) {
-    for (const std::string &file : {Sample(), LargeSample()}) {
-        Write("send.kvt", file);
-        SimProcess sim(SimArgs({"--type", "18", "--drains", kSampleDrains}));
-        RunResult write = Kvt(sim.Port(), {"write-cycles", Path("send.kvt").string()});
+    struct Case {
+        std::string file;
+        std::vector<std::string> faults, answers;
+    };
+    for (const Case &t : {Case{Sample(), {}, {}}, Case{LargeSample(), {}, {}},
+                          Case{LargeSample(),
+                               {"--corrupt", "0.05", "--drop", "0.05", "--seed", "11"},
+                               {"--retries", "20", "--yes"}}}) {
+        Write("send.kvt", t.file);
+        std::vector<std::string> simArgs{"--type", "18", "--drains", kSampleDrains};
+        simArgs.insert(simArgs.end(), t.faults.begin(), t.faults.end());
+        SimProcess sim(SimArgs(simArgs));
+        auto kvt = [&](const char *command, const fs::path &file) {
+            std::vector<std::string> args = t.answers;
+            args.insert(args.end(), {command, file.string()});
+            return Kvt(sim.Port(), args);
+        };
+        RunResult write = kvt("write-cycles", Path("send.kvt"));
         if (Missing(write))
             GTEST_SKIP() << "kvt write-cycles not available yet";
         ASSERT_EQ(write.status, 0) << write.err;
-        RunResult read = Kvt(sim.Port(), {"read-cycles", Path("back.kvt").string()});
+        RunResult read = kvt("read-cycles", Path("back.kvt"));
         ASSERT_EQ(read.status, 0) << read.err;
-        EXPECT_EQ(Slurp(Path("back.kvt").string()), PaddedToBlocks(file));
+        EXPECT_EQ(Slurp(Path("back.kvt").string()), PaddedToBlocks(t.file));
         ASSERT_EQ(sim.Stop(), 0);
-        EXPECT_EQ(Stored("", "cycles.bin"), PaddedToBlocks(file));
+        EXPECT_EQ(Stored("", "cycles.bin"), PaddedToBlocks(t.file));
     }
-}
-
-TEST_F(MachineKvt, DamagedAndLostRepliesStillRoundTripWithRetries) {
-    std::string file = LargeSample();
-    Write("send.kvt", file);
-    SimProcess sim(SimArgs({"--type", "18", "--drains", kSampleDrains, "--corrupt", "0.05",
-                            "--drop", "0.05", "--seed", "11"}));
-    RunResult write =
-        Kvt(sim.Port(), {"--retries", "20", "--yes", "write-cycles", Path("send.kvt").string()});
-    if (Missing(write))
-        GTEST_SKIP() << "kvt write-cycles not available yet";
-    ASSERT_EQ(write.status, 0) << write.err;
-    RunResult read =
-        Kvt(sim.Port(), {"--retries", "20", "--yes", "read-cycles", Path("back.kvt").string()});
-    ASSERT_EQ(read.status, 0) << read.err;
-    EXPECT_EQ(Slurp(Path("back.kvt").string()), PaddedToBlocks(file));
-    ASSERT_EQ(sim.Stop(), 0);
-    EXPECT_EQ(Stored("", "cycles.bin"), PaddedToBlocks(file));
 }
 
 TEST_F(MachineKvt, DownloadsSendOnlyTheBlocksThatCarryData) {
@@ -113,46 +110,39 @@ TEST_F(MachineKvt, DownloadsSendOnlyTheBlocksThatCarryData) {
     cycles.resize(256, '\x01');
     cycles += std::string(256, '\xFF') + std::string(10, '\x02'); // block 1 is never sent
     using Log = std::vector<std::string>;
-    const Log block = {"WB1", "<block>"};
+    // The preamble, then for each block WB1, the frame, its PB1 command and a poll, then STA.
+    auto download = [](Log log, std::initializer_list<const char *> programs) {
+        for (const char *program : programs)
+            log.insert(log.end(), {"WB1", "<block>", program, "TSK"});
+        log.push_back("STA");
+        return log;
+    };
+    const Log softwareErase = {"I", "ATT", "VER", "ERA3", "TSK", "TSK", "ERA2", "TSK", "TSK"};
+    auto softwareLog = [&](const char *announce, std::initializer_list<const char *> programs) {
+        Log preamble = softwareErase;
+        preamble.push_back(announce);
+        return download(preamble, programs);
+    };
     struct Case {
         std::string file;
         std::vector<std::string> simArgs;
         const char *command;
         Log expected;
     };
-    auto join = [](std::initializer_list<Log> parts) {
-        Log all;
-        for (const Log &p : parts)
-            all.insert(all.end(), p.begin(), p.end());
-        return all;
-    };
     for (const Case &t : {
              Case{cycles,
                   {"--type", "18", "--drains", kSampleDrains},
                   "write-cycles",
-                  join({{"VER", "I", "ATT", "ERA0", "TSK", "TSK", "WLB02"},
-                        block,
-                        {"PB1000", "TSK"},
-                        block,
-                        {"PB1002", "TSK", "STA"}})},
+                  download({"VER", "I", "ATT", "ERA0", "TSK", "TSK", "WLB02"},
+                           {"PB1000", "PB1002"})},
              Case{std::string(1, '\0'),
                   {"--boot", "1.05"},
                   "write-software",
-                  join({{"I", "ATT", "VER", "ERA3", "TSK", "TSK", "ERA2", "TSK", "TSK", "WLB000"},
-                        block,
-                        {"PB1999", "TSK"},
-                        block,
-                        {"PB1512", "TSK", "STA"}})},
+                  softwareLog("WLB000", {"PB1999", "PB1512"})},
              Case{std::string(300, '\0'),
                   {"--boot", "1.03"},
                   "write-software",
-                  join({{"I", "ATT", "VER", "ERA3", "TSK", "TSK", "ERA2", "TSK", "TSK", "WLB01"},
-                        block,
-                        {"PB1999", "TSK"},
-                        block,
-                        {"PB1512", "TSK"},
-                        block,
-                        {"PB1513", "TSK", "STA"}})},
+                  softwareLog("WLB01", {"PB1999", "PB1512", "PB1513"})},
          }) {
         Write("send.bin", t.file);
         // A slower answer, so a busy test machine cannot make the computer miss a reply and
