@@ -73,6 +73,12 @@ public:
     // snapshots are taken. Messages of a failed read are shown. Does not rewrite the title.
     bool LoadFile(const std::string &path);
 
+    // Reads a file into the wash data and configuration, showing the reader's messages, and
+    // tells the host (AfterLoad). Neither the current file nor the snapshots change, except
+    // after a rejected file, which leaves empty data as New does (current file cleared, both
+    // snapshots taken). For data read from a machine, which has no file and counts as changed.
+    bool ReadIntoData(const std::string &path);
+
     // A text handed over by a second start: "newfile" runs New, a path is loaded after the
     // unsaved-changes question, an empty text only says "No file selected".
     void HandOver(const QString &text);
@@ -96,9 +102,6 @@ public:
 
 private:
     bool ChooseWashdataFile(bool save);
-    // Reads a file into the wash data and configuration; after a rejected file the data is
-    // empty as after New. Messages are shown.
-    bool ReadIntoData(const std::string &path);
     void TakeSnapshots();
 
     FileCommandsHost &host_;
