@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <memory>
 #include <vector>
 
 #include "FakeEditorHost.h"
@@ -25,15 +26,15 @@ inline std::vector<int> Codes(const WashRecord &record) {
 struct StepEditorBench {
     FakeEditorHost host;
     QWidget window;
-    StepEditor *editor;
+    std::unique_ptr<StepEditor> editor; // destroyed before its window
 
     StepEditorBench(RecordType type, int units, int machineType) {
         host.config.units = static_cast<uint8_t>(units);
         host.config.machineType = static_cast<uint8_t>(machineType);
-        editor = CreateStepEditor(type, &host, &window);
+        editor.reset(CreateStepEditor(type, &host, &window));
         if (!editor)
             qFatal("no editor for type %d", static_cast<int>(type));
-        host.editor = editor;
+        host.editor = editor.get();
     }
     // Shows the step as the main window does and forgets the refreshes that showing asked for.
     void Show(const WashRecord &record) {

@@ -322,7 +322,7 @@ void TestEditorsFwsh::fillTemplateCopiesTheShownControls() {
     // Zero time: both fields light red, one second clears it.
     bench.Show(Step(RecordType::Fill, {1 | 16, 0, 12, 0, 0}));
     QVERIFY(HasAlertColour(bench.Edit("EditMin")));
-    PressArrow(bench.editor, "UpDownSec", true);
+    PressArrow(bench.editor.get(), "UpDownSec", true);
     QCOMPARE(bench.host.record.Code(5), 1);
     QVERIFY(!HasAlertColour(bench.Edit("EditSec")));
 }
@@ -383,9 +383,9 @@ void TestEditorsFwsh::washPauseAndNoReverse() {
     QVERIFY(!noReverse->isChecked());
     QCOMPARE(bench.host.record.Code(4), 2);
     // The arrows skip 1 and 2.
-    PressArrow(bench.editor, "UpDownPause", true);
+    PressArrow(bench.editor.get(), "UpDownPause", true);
     QCOMPARE(bench.host.record.Code(4), 3);
-    PressArrow(bench.editor, "UpDownPause", false);
+    PressArrow(bench.editor.get(), "UpDownPause", false);
     QCOMPARE(bench.host.record.Code(4), 0);
     // Without AdvancedMode the agitation, pause and speed rows are disabled.
     bench.host.advanced = false;
@@ -483,7 +483,7 @@ void TestEditorsFwsh::washSpeedRules() {
     QCOMPARE(bench.host.record.Code(5), 37);
     QVERIFY(bench.host.refreshes.empty()); // the speed changes no duration nor description
     // Clearing the wash data sets the "wash" speed of the configured type again.
-    auto *wash = static_cast<TFrameWash1 *>(bench.editor);
+    auto *wash = static_cast<TFrameWash1 *>(bench.editor.get());
     bench.host.hasRecord = false;
     bench.host.config.machineType = 13; // drum 1095 mm
     TypeAndLeave(bench.Edit("EditSpeed"), "44");
@@ -628,7 +628,7 @@ void TestEditorsFwsh::heatSoakTimeAndAlert() {
     soak.Button("sbNoHeat")->click();
     QCOMPARE(soak.host.record.Code(1), 0);
     QCOMPARE(soak.Description(), Latin1("Soak  (32 \260F)"));
-    PressArrow(soak.editor, "UpDownMin", false); // wraps to 59, hours unchanged
+    PressArrow(soak.editor.get(), "UpDownMin", false); // wraps to 59, hours unchanged
     QCOMPARE(Codes(soak.host.record), (std::vector<int>{0, 0, 59}));
     QVERIFY(!HasAlertColour(soak.Edit("EditHour")));
 }
@@ -648,11 +648,11 @@ void TestEditorsFwsh::temperatureArrowsJumpOverTheGap() {
         record.SetCode(tempCode, 0);
         bench.Show(record);
         QCOMPARE(bench.Edit("EditTemp")->text(), QString::number(c.min));
-        PressArrow(bench.editor, "UpDownTemp", true);
+        PressArrow(bench.editor.get(), "UpDownTemp", true);
         QCOMPARE(bench.Edit("EditTemp")->text(), QString::number(c.threshold));
         QCOMPARE(bench.host.record.Code(tempCode),
                  c.units == kEnglish ? 31 : 30); // 60 degrees F or 15 degrees C
-        PressArrow(bench.editor, "UpDownTemp", false);
+        PressArrow(bench.editor.get(), "UpDownTemp", false);
         QCOMPARE(bench.host.record.Code(tempCode), 0);
     }
 }
