@@ -20,14 +20,6 @@ MachineConfig ConfigOfType(int type) {
     return config;
 }
 
-WashRecord Step(RecordType type, std::initializer_list<int> codes) {
-    WashRecord record = WashRecord::MakeStep(type);
-    int n = 1;
-    for (int code : codes)
-        record.SetCode(n++, code);
-    return record;
-}
-
 } // namespace
 
 TEST(StepsSupplyDescription, NamesSoapsAndRemoteSuppliesPerGeneration) {
@@ -50,7 +42,7 @@ TEST(StepsSupplyDescription, NamesSoapsAndRemoteSuppliesPerGeneration) {
         {kThreeCompartmentType, 128, 128, "No supply"},
     };
     for (const auto &c : cases) {
-        const auto step = Step(RecordType::Supply, {c.soaps, c.remotes, 0, 45});
+        const auto step = WashRecord::WithCodes(RecordType::Supply, {c.soaps, c.remotes, 0, 45});
         EXPECT_EQ(SupplyStepDescription(step, ConfigOfType(c.type)), c.text)
             << c.type << " " << c.soaps << " " << c.remotes;
         EXPECT_EQ(StepDescription(step, ConfigOfType(c.type)), c.text);
@@ -75,7 +67,8 @@ TEST(StepsDrainAuxSpinDescription, KnownAndUnknownCodes) {
         {RecordType::Spin, 0, "Spin = 0 rpm"},     {RecordType::Spin, 1275, "Spin = 1275 rpm"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(StepDescription(Step(c.type, {c.code1, 1, 0}), config), c.text) << c.code1;
+        EXPECT_EQ(StepDescription(WashRecord::WithCodes(c.type, {c.code1, 1, 0}), config), c.text)
+            << c.code1;
 }
 
 TEST(StepsSupplyRules, MinimumTimeAppliesToSoapAOrDOnFourCompartmentsOnly) {

@@ -13,13 +13,6 @@ constexpr int kThreeCompartmentType = 2; // drum 650 mm, spins up to 1000 rpm
 constexpr int kFourCompartmentType = 18;
 constexpr int kSlowSpinType = 5; // spins up to 800 rpm
 
-WashRecord Step(RecordType type, const std::vector<int> &codes) {
-    WashRecord record;
-    record.type = type;
-    std::copy(codes.begin(), codes.end(), record.codes.begin());
-    return record;
-}
-
 // The editors run the same in both display units: the tests that say so run in each.
 void AddUnitRows() {
     QTest::addColumn<int>("units");
@@ -98,7 +91,7 @@ void TestEditorsSdsa::supplyMinimumTimeOnButtons() {
     QFETCH(QString, button);
     QFETCH(int, storedSeconds);
     Bench bench(RecordType::Supply, units, type);
-    bench.Show(Step(RecordType::Supply, {0, 0, minutes, seconds}));
+    bench.Show(WashRecord::WithCodes(RecordType::Supply, {0, 0, minutes, seconds}));
     bench.Button(button.toLatin1())->click();
     QCOMPARE(bench.host.record.Code(4), storedSeconds);
     QCOMPARE(bench.Edit("EditSec")->text(), QString::number(storedSeconds));
@@ -120,7 +113,7 @@ void TestEditorsSdsa::supplyTypedTimeIsKeptUntilTheArrows() {
     QFETCH(int, units);
     QFETCH(bool, up);
     Bench bench(RecordType::Supply, units, kFourCompartmentType);
-    bench.Show(Step(RecordType::Supply, {1, 0, 0, 45}));
+    bench.Show(WashRecord::WithCodes(RecordType::Supply, {1, 0, 0, 45}));
     TypeAndLeave(bench.Edit("EditSec"), "5");
     QCOMPARE(bench.host.record.Code(4), 5);
     PressArrow(bench.editor.get(), "UpDownSec", up);
@@ -132,14 +125,14 @@ void TestEditorsSdsa::supplyTypedTimeIsKeptUntilTheArrows() {
 
 void TestEditorsSdsa::supplyShowsHiddenSoapsAndKeepsHighBits() {
     Bench four(RecordType::Supply, 0, kFourCompartmentType);
-    four.Show(Step(RecordType::Supply, {9, 0, 1, 0}));
+    four.Show(WashRecord::WithCodes(RecordType::Supply, {9, 0, 1, 0}));
     QVERIFY(four.Button("sbSoapA")->isChecked());
     QVERIFY(four.Button("sbSoapD")->isChecked());
     QVERIFY(!four.Button("sbSoapB")->isChecked());
     QCOMPARE(four.Description(), QString("Supply A, D"));
 
     Bench three(RecordType::Supply, 1, kThreeCompartmentType);
-    three.Show(Step(RecordType::Supply, {9 | 0xC0, 0x40, 1, 0}));
+    three.Show(WashRecord::WithCodes(RecordType::Supply, {9 | 0xC0, 0x40, 1, 0}));
     QVERIFY(three.Button("sbSoapD")->isHidden());
     QVERIFY(three.Button("sbSoapD")->isChecked());
     QVERIFY(!three.Button("sbSupply9")->isHidden());
@@ -155,7 +148,7 @@ void TestEditorsSdsa::supplyCaptionsFollowTheGeneration() {
     Bench bench(RecordType::Supply, 0, kFourCompartmentType);
     QCOMPARE(bench.Button("sbSoapD")->text(), QString("10: soap D"));
     QCOMPARE(bench.Button("sbSoapA")->text(), QString("1: Soap A"));
-    bench.Show(Step(RecordType::Supply, {0, 0, 0, 0}));
+    bench.Show(WashRecord::WithCodes(RecordType::Supply, {0, 0, 0, 0}));
     QCOMPARE(bench.Button("sbSoapA")->text(), QString("A: Softener - Hot"));
     QCOMPARE(bench.Button("sbSupply9")->text(), QString("6: Remote specialty 2"));
     QVERIFY(!bench.Button("sbSoapF")->isHidden());
@@ -172,7 +165,7 @@ void TestEditorsSdsa::supplyCaptionsFollowTheGeneration() {
 void TestEditorsSdsa::supplyClearingPutsButtonsUpByGeneration() {
     for (int type : {kFourCompartmentType, kThreeCompartmentType}) {
         Bench bench(RecordType::Supply, 0, type);
-        bench.Show(Step(RecordType::Supply, {0x3F, 0x3F, 0, 30}));
+        bench.Show(WashRecord::WithCodes(RecordType::Supply, {0x3F, 0x3F, 0, 30}));
         bench.editor->DataCleared();
         const WashRecord next = bench.NewStep();
         if (type == kFourCompartmentType) {
@@ -194,7 +187,7 @@ void TestEditorsSdsa::drainSecondDrainWithoutConfiguration() {
     QFETCH(int, units);
     Bench bench(RecordType::Drain, units);
     bench.host.config.drains = 0x01;
-    bench.Show(Step(RecordType::Drain, {2, 1, 0}));
+    bench.Show(WashRecord::WithCodes(RecordType::Drain, {2, 1, 0}));
     auto *drain1 = bench.Button("SpeedButton1");
     auto *drain2 = bench.Button("SpeedButton2");
     QVERIFY(drain2->isChecked());
@@ -214,7 +207,7 @@ void TestEditorsSdsa::drainSecondDrainWithoutConfiguration() {
 void TestEditorsSdsa::drainRepeatedClickAndUnknownCode() {
     Bench bench(RecordType::Drain, 0);
     bench.host.config.drains = 0x11;
-    bench.Show(Step(RecordType::Drain, {2, 0, 0}));
+    bench.Show(WashRecord::WithCodes(RecordType::Drain, {2, 0, 0}));
     QVERIFY(HasAlertColour(bench.Edit("EditMin")));
     QVERIFY(HasAlertColour(bench.Edit("EditSec")));
     bench.Button("SpeedButton2")->click();
@@ -224,7 +217,7 @@ void TestEditorsSdsa::drainRepeatedClickAndUnknownCode() {
     PressArrow(bench.editor.get(), "UpDownSec", true);
     QCOMPARE(bench.host.record.Code(3), 1);
     QVERIFY(!HasAlertColour(bench.Edit("EditSec")));
-    bench.Show(Step(RecordType::Drain, {7, 1, 0}));
+    bench.Show(WashRecord::WithCodes(RecordType::Drain, {7, 1, 0}));
     QVERIFY(bench.Button("SpeedButton2")->isChecked()); // no button for 7: the down one stays
     QCOMPARE(bench.Description(), QString("Unknown Drain"));
     QCOMPARE(bench.NewStep().Code(1), 2);
@@ -233,7 +226,7 @@ void TestEditorsSdsa::drainRepeatedClickAndUnknownCode() {
 void TestEditorsSdsa::spinNamedSpeedAboveTheMachinesMaximum() {
     for (int units : {0, 1}) {
         Bench bench(RecordType::Spin, units, kSlowSpinType);
-        bench.Show(Step(RecordType::Spin, {500, 1, 0}));
+        bench.Show(WashRecord::WithCodes(RecordType::Spin, {500, 1, 0}));
         QVERIFY(!HasAlertColour(bench.Edit("EditSpeed")));
         bench.Button("SpeedButton4")->click();
         QCOMPARE(bench.host.record.Code(1), 1000);
@@ -248,7 +241,8 @@ void TestEditorsSdsa::spinNamedSpeedAboveTheMachinesMaximum() {
 void TestEditorsSdsa::spinTypedSpeeds() {
     Bench bench(RecordType::Spin, 0, kFourCompartmentType);
     bench.host.advanced = true;
-    bench.Show(Step(RecordType::Spin, {100 * 5, 0, 30})); // a file byte of 100 is 500 rpm
+    bench.Show(
+        WashRecord::WithCodes(RecordType::Spin, {100 * 5, 0, 30})); // a file byte of 100 is 500 rpm
     QVERIFY(bench.Button("SpeedButton1")->isChecked());
     QVERIFY(bench.Edit("EditSpeed")->isEnabled());
     TypeAndLeave(bench.Edit("EditSpeed"), "725");
@@ -279,7 +273,7 @@ void TestEditorsSdsa::spinGForceFollowsTheText() {
     auto *gForce = bench.editor->findChild<QLabel *>("StaticText3");
     QCOMPARE(gForce->text(), QString("G-Force : 50"));
     bench.host.advanced = true;
-    bench.Show(Step(RecordType::Spin, {500, 0, 30}));
+    bench.Show(WashRecord::WithCodes(RecordType::Spin, {500, 0, 30}));
     QCOMPARE(gForce->text(), QString("G-Force : 91"));
     TypeInto(bench.Edit("EditSpeed"), "");
     QCOMPARE(gForce->text(), QString("G-Force : 91")); // an empty box keeps the text
@@ -289,7 +283,7 @@ void TestEditorsSdsa::spinGForceFollowsTheText() {
 
 void TestEditorsSdsa::spinClickingTheDownSpeedKeepsItDown() {
     Bench bench(RecordType::Spin, 0);
-    bench.Show(Step(RecordType::Spin, {650, 2, 0}));
+    bench.Show(WashRecord::WithCodes(RecordType::Spin, {650, 2, 0}));
     bench.Button("SpeedButton2")->click();
     QVERIFY(bench.Button("SpeedButton2")->isChecked());
     QCOMPARE(bench.host.record.Code(1), 650);
@@ -305,7 +299,7 @@ void TestEditorsSdsa::auxTimeRowFollowsTheOutput() {
     QFETCH(int, units);
     Bench bench(RecordType::Aux, units);
     QVERIFY(!bench.Edit("EditMin")->isEnabled());
-    bench.Show(Step(RecordType::Aux, {1, 0, 0}));
+    bench.Show(WashRecord::WithCodes(RecordType::Aux, {1, 0, 0}));
     QVERIFY(!bench.Edit("EditSec")->isEnabled());
     QVERIFY(HasAlertColour(bench.Edit("EditSec"))); // output 1 is still coloured
     bench.Button("SpeedButton2")->click();
@@ -322,13 +316,13 @@ void TestEditorsSdsa::auxTimeRowFollowsTheOutput() {
 
 void TestEditorsSdsa::auxHiddenOutputFromAFile() {
     Bench bench(RecordType::Aux, 0);
-    bench.Show(Step(RecordType::Aux, {5, 0, 20}));
+    bench.Show(WashRecord::WithCodes(RecordType::Aux, {5, 0, 20}));
     for (const char *name : {"SpeedButton1", "SpeedButton2", "SpeedButton3"})
         QVERIFY(!bench.Button(name)->isChecked());
     QVERIFY(bench.Button("SpeedButton5")->isChecked());
     QVERIFY(bench.Button("SpeedButton5")->isHidden());
     QCOMPARE(bench.Description(), QString("Auxiliary 5"));
-    bench.Show(Step(RecordType::Aux, {0, 0, 20}));
+    bench.Show(WashRecord::WithCodes(RecordType::Aux, {0, 0, 20}));
     QVERIFY(bench.Button("SpeedButton5")->isChecked());
     QCOMPARE(bench.Description(), QString("Unknown Auxiliary"));
 }
@@ -359,9 +353,10 @@ void TestEditorsSdsa::newStepsCopyTheStepShownLast_data() {
 
 void TestEditorsSdsa::newStepsCopyTheStepShownLast() {
     QFETCH(int, units);
-    const WashRecord shown[] = {
-        Step(RecordType::Supply, {0x25, 0x12, 2, 10}), Step(RecordType::Drain, {2, 7, 59}),
-        Step(RecordType::Spin, {725, 4, 0}), Step(RecordType::Aux, {3, 0, 5})};
+    const WashRecord shown[] = {WashRecord::WithCodes(RecordType::Supply, {0x25, 0x12, 2, 10}),
+                                WashRecord::WithCodes(RecordType::Drain, {2, 7, 59}),
+                                WashRecord::WithCodes(RecordType::Spin, {725, 4, 0}),
+                                WashRecord::WithCodes(RecordType::Aux, {3, 0, 5})};
     for (const WashRecord &step : shown) {
         Bench bench(step.type, units);
         bench.host.config.drains = 0x11;
