@@ -205,19 +205,6 @@ TEST(CommCycleWrite, SilentMachineCancelled) {
     EXPECT_TRUE(bench.ui.transfersEnabled);
 }
 
-TEST(CommCycleWrite, SurvivesDamagedAndLostReplies) {
-    TempFolder folder;
-    sim::ControllerOptions options = Machine();
-    options.corruptRate = 0.2;
-    options.dropRate = 0.1;
-    options.seed = 7;
-    SimBench bench(options);
-    bench.ui.answers = {Answer::Retry, Answer::Retry, Answer::Retry};
-    const std::vector<uint8_t> file = CycleFile(5000);
-    EXPECT_TRUE(WriteCycles(bench.panel, folder.Write(kSendWorkingFile, file), 0));
-    EXPECT_EQ(bench.machine.CycleMemory(), Padded(file));
-}
-
 TEST(CommCycleRead, FetchesTheStoredBlocks) {
     TempFolder folder;
     sim::ControllerOptions options = Machine();

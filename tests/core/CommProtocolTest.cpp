@@ -69,16 +69,6 @@ TEST(CommProtocol, SendCommandAttemptsThenAsks) {
     }
 }
 
-TEST(CommProtocol, SendCommandSucceedsAfterRetry) {
-    Bench bench;
-    int calls = 0;
-    bench.Answer([&](const std::string &) { return ++calls > 12 ? Ack() : Nak(); });
-    bench.Script({Answer::Retry});
-    EXPECT_TRUE(bench.panel.SendCommand("WB1", 10));
-    EXPECT_EQ(calls, 13);
-    EXPECT_EQ(bench.ui.asked.size(), 1u);
-}
-
 TEST(CommProtocol, EraseTakesNakAttentionDoesNot) {
     Bench bench;
     bench.Answer([](const std::string &) { return Nak(); });
