@@ -1,0 +1,244 @@
+#include "ui/TPrintForm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "config/MachineConfig.h"
+#include "files/ChooseFile.h"
+#include "files/ProgramOptions.h"
+#include "model/WashStore.h"
+#include "platform/Cp1252.h"
+#include "platform/ReportDate.h"
+#include "print/PrintedReport.h"
+#include "print/ReportTexts.h"
+#include "print/TextReport.h"
+#include "ui/FileCommands.h"
+#include "ui/MainFormMessage.h"
+#include "ui/ReportPainter.h"
+
+namespace korvanta {
+
+namespace {
+
+constexpr int kTitleColumnWidth = 150;
+constexpr const char *kNothingChosen = "No cycles selected,\nSelect cycles to print!";
+
+QPushButton *Button(const QString &caption, const QString &name, QWidget *parent) {
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QTableWidgetItem *ReadOnlyItem(const QString &text) {
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+// The hourglass while a report is made; restored however the block is left.
+auto Hourglass() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    return qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+}
+
+} // namespace
+
+TPrintForm::TPrintForm(WashStore &wash, const MachineConfig &config, ProgramOptions &options,
+                       Inputs inputs, QWidget *parent)
+    : QDialog(parent), wash_(wash), config_(config), options_(options), inputs_(std::move(inputs)),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    setObjectName(QStringLiteral("TPrintForm"));
+    setWindowTitle(QStringLiteral("Select cycles to print..."));
+    setModal(true);
+
+    list_ = new QTableWidget(0, 2, this);
+    list_->setObjectName(QStringLiteral("ListView"));
+    list_->setHorizontalHeaderLabels({QStringLiteral("Cycle"), QStringLiteral("Title")});
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setShowGrid(true);
+    list_->horizontalHeader()->setSectionsClickable(false);
+    list_->verticalHeader()->hide();
+    list_->setColumnWidth(1, kTitleColumnWidth);
+
+    auto *current = Button(QStringLiteral("Current cycle"), QStringLiteral("sbCurrentCycle"), this);
+    auto *all = Button(QStringLiteral("All cycles"), QStringLiteral("sbAllCycles"), this);
+    auto *none = Button(QStringLiteral("No cycles"), QStringLiteral("sbNoCycles"), this);
+    yesNo_ = Button(QStringLiteral("No"), QStringLiteral("sbYesNo"), this);
+    yesNo_->setCheckable(true);
+    printToFile_ = new QCheckBox(QStringLiteral("Print to file"), this);
+    printToFile_->setObjectName(QStringLiteral("cbPrintToFile"));
+    auto *setup = Button(QStringLiteral("Print Setup"), QStringLiteral("BitBtn2"), this);
+    auto *print = Button(QStringLiteral("Print"), QStringLiteral("BitBtnPrint"), this);
+    print->setDefault(true);
+    auto *cancel = Button(QStringLiteral("Cancel"), QStringLiteral("BitBtn1"), this);
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(new QLabel(QStringLiteral("Select:"), this));
+    side->addWidget(current);
+    side->addWidget(all);
+    side->addWidget(none);
+    side->addSpacing(12);
+    side->addWidget(new QLabel(QStringLiteral("Print configuration:"), this));
+    side->addWidget(yesNo_);
+    side->addSpacing(12);
+    side->addWidget(printToFile_);
+    side->addStretch();
+    auto *top = new QHBoxLayout;
+    top->addWidget(list_, 1);
+    top->addLayout(side);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(setup);
+    buttons->addStretch();
+    buttons->addWidget(print);
+    buttons->addWidget(cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(buttons);
+
+    connect(current, &QPushButton::clicked, this, &TPrintForm::CheckCurrentCycle);
+    connect(all, &QPushButton::clicked, this, [this] { CheckAll(true); });
+    connect(none, &QPushButton::clicked, this, [this] { CheckAll(false); });
+    connect(yesNo_, &QPushButton::toggled, this, [this](bool down) {
+        yesNo_->setText(down ? QStringLiteral("Yes") : QStringLiteral("No"));
+    });
+    connect(setup, &QPushButton::clicked, this, &TPrintForm::PrintSetupClicked);
+    connect(print, &QPushButton::clicked, this, &TPrintForm::PrintClicked);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    printToFile_->setChecked(false);
+    FillRows();
+}
+
+TPrintForm::~TPrintForm() = default;
+
+void TPrintForm::done(int result) {
+    // Closing in any way keeps the options, among them the remembered report path.
+    if (inputs_.saveOptions)
+        inputs_.saveOptions();
+    QDialog::done(result);
+}
+
+void TPrintForm::FillRows() {
+    // The rows of the main window's cycle list: one per CycleStart, in list order.
+    const WashData &data = wash_.data;
+    int row = 0;
+    for (int k = 1; data.Size() >= 2; ++k) {
+        const auto index = data.CycleStartIndex(k);
+        if (!index)
+            break;
+        const WashRecord &start = data.At(*index);
+        list_->setRowCount(row + 1);
+        QTableWidgetItem *number = ReadOnlyItem(QString::number(start.Code(1)));
+        number->setFlags(number->flags() | Qt::ItemIsUserCheckable);
+        number->setCheckState(Qt::Unchecked);
+        list_->setItem(row, 0, number);
+        list_->setItem(row, 1, ReadOnlyItem(FromCp1252(start.name)));
+        ++row;
+    }
+}
+
+void TPrintForm::CheckAll(bool checked) {
+    for (int row = 0; row < list_->rowCount(); ++row)
+        list_->item(row, 0)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+}
+
+void TPrintForm::CheckCurrentCycle() {
+    if (list_->rowCount() == 0)
+        return;
+    CheckAll(false);
+    // Without a selected row in the main window nothing is ticked.
+    const int row = inputs_.selectedRow;
+    if (row >= 0 && row < list_->rowCount())
+        list_->item(row, 0)->setCheckState(Qt::Checked);
+}
+
+ReportRequest TPrintForm::Request() const {
+    ReportRequest request;
+    for (int row = 0; row < list_->rowCount(); ++row)
+        if (list_->item(row, 0)->checkState() == Qt::Checked)
+            request.rows.push_back(row + 1);
+    request.includeConfig = yesNo_->isChecked();
+    request.fileName = ToCp1252(QString::fromStdString(FileNamePart(inputs_.currentFile)));
+    request.dateText = ReportDateText();
+    return request;
+}
+
+void TPrintForm::PrintClicked() {
+    const ReportRequest request = Request();
+    if (request.rows.empty() && !request.includeConfig) {
+        ShowUserMessage(this,
+                        UserMessage{kNothingChosen, MessageIcon::Warning, MessageButtons::Ok, {}});
+        return;
+    }
+    if (printToFile_->isChecked())
+        PrintToFile(request);
+    else
+        PrintOnPaper(request);
+}
+
+bool TPrintForm::ChooseReportFile() {
+    if (inputs_.chooseFile)
+        return inputs_.chooseFile(options_.lastPrintDir);
+    FileDialogRequest dialog;
+    dialog.save = true;
+    dialog.start = SplitPath(options_.lastPrintDir);
+    dialog.filter = QString::fromStdString(FileFilter("Text Files", "txt"));
+    dialog.extension = QStringLiteral("txt");
+    dialog.confirmOverwrite = options_.warnOverwriteFiles;
+    const std::optional<QString> chosen = ShowPlatformFileDialog(this, dialog);
+    if (!chosen || chosen->isEmpty())
+        return false;
+    options_.lastPrintDir = chosen->toStdString();
+    return true;
+}
+
+void TPrintForm::PrintToFile(const ReportRequest &request) {
+    if (!ChooseReportFile())
+        return;
+    UserMessage message;
+    bool written = false;
+    {
+        const auto restore = Hourglass();
+        const std::string bytes = TextReport(wash_.data, config_, wash_.marks, request);
+        written = WriteTextReport(options_.lastPrintDir, bytes, message);
+    }
+    if (!written)
+        ShowUserMessage(this, message);
+}
+
+void TPrintForm::PrintOnPaper(const ReportRequest &request) {
+    bool printed = false;
+    {
+        const auto restore = Hourglass();
+        const std::vector<DrawOp> ops =
+            PrintedReport(wash_.data, config_, wash_.marks, request, PrinterPage(*printer_));
+        printed = PaintReport(*printer_, ops);
+    }
+    if (!printed) {
+        const QString target = printer_->outputFileName().isEmpty() ? printer_->printerName()
+                                                                    : printer_->outputFileName();
+        ShowUserMessage(this, ErrorMessage(ToCp1252("Unable to print to " + target)));
+    }
+    accept();
+}
+
+void TPrintForm::PrintSetupClicked() {
+    QPrintDialog dialog(printer_.get(), this);
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    dialog.exec();
+}
+
+} // namespace korvanta

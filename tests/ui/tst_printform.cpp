@@ -1,0 +1,211 @@
+#include <QCheckBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "../core/WashDataFileSamples.h"
+#include "BoxAnswers.h"
+#include "files/ProgramOptions.h"
+#include "model/WashStore.h"
+#include "ui/TPrintForm.h"
+
+using namespace korvanta;
+
+class TestPrintForm : public QObject {
+    Q_OBJECT
+
+private:
+    WashStore wash_;
+    MachineConfig config_ = samples::SampleConfig();
+    ProgramOptions options_;
+    std::unique_ptr<TPrintForm> form_;
+    QTemporaryDir dir_;
+    int optionSaves_ = 0;
+    int chooserCalls_ = 0;
+    QString chosenPath_; // what the save dialog answers; empty: the user cancels
+
+    void Make(int selectedRow = 1) {
+        TPrintForm::Inputs inputs;
+        inputs.currentFile = "/home/user/Documents/Week.kvt";
+        inputs.selectedRow = selectedRow;
+        inputs.chooseFile = [this](std::string &remembered) {
+            ++chooserCalls_;
+            if (chosenPath_.isEmpty())
+                return false;
+            remembered = chosenPath_.toStdString();
+            return true;
+        };
+        inputs.saveOptions = [this] { ++optionSaves_; };
+        form_ = std::make_unique<TPrintForm>(wash_, config_, options_, inputs);
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    }
+    template <typename T> T *Find(const char *name) {
+        T *child = form_->findChild<T *>(QString::fromLatin1(name));
+        if (!child)
+            qFatal("control %s not found", name);
+        return child;
+    }
+    void Click(const char *name) { QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton); }
+    QTableWidget *List() { return Find<QTableWidget>("ListView"); }
+    QList<int> Checked() {
+        QList<int> rows;
+        for (int row = 0; row < List()->rowCount(); ++row)
+            if (List()->item(row, 0)->checkState() == Qt::Checked)
+                rows << row;
+        return rows;
+    }
+    QString Path(const QString &name) { return dir_.filePath(name); }
+    static QByteArray Read(const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void init() {
+        wash_ = WashStore{};
+        wash_.data = samples::ThreeCycles();
+        options_ = ProgramOptions{};
+        optionSaves_ = chooserCalls_ = 0;
+        chosenPath_.clear();
+    }
+    void cleanup() { form_.reset(); }
+
+    void opensWithEveryControlAndNothingChosen() {
+        Make();
+        QCOMPARE(form_->objectName(), QString("TPrintForm"));
+        QCOMPARE(form_->windowTitle(), QString("Select cycles to print..."));
+        QTableWidget *list = List();
+        QCOMPARE(list->rowCount(), 3);
+        QCOMPARE(list->horizontalHeaderItem(0)->text(), QString("Cycle"));
+        QCOMPARE(list->horizontalHeaderItem(1)->text(), QString("Title"));
+        QCOMPARE(list->columnWidth(1), 150);
+        QCOMPARE(list->item(0, 0)->text(), QString("3"));
+        QCOMPARE(list->item(1, 1)->text(), QString::fromUtf8("Whites 60°C"));
+        QCOMPARE(list->item(2, 0)->text(), QString("12"));
+        QVERIFY(!(list->item(0, 1)->flags() & Qt::ItemIsEditable));
+        QVERIFY(Checked().isEmpty());
+        const char *captions[][2] = {{"sbCurrentCycle", "Current cycle"},
+                                     {"sbAllCycles", "All cycles"},
+                                     {"sbNoCycles", "No cycles"},
+                                     {"sbYesNo", "No"},
+                                     {"cbPrintToFile", "Print to file"},
+                                     {"BitBtn2", "Print Setup"},
+                                     {"BitBtnPrint", "Print"},
+                                     {"BitBtn1", "Cancel"}};
+        for (const auto &caption : captions)
+            QCOMPARE(Find<QAbstractButton>(caption[0])->text(), QString(caption[1]));
+        QVERIFY(!Find<QCheckBox>("cbPrintToFile")->isChecked());
+        QVERIFY(Find<QPushButton>("BitBtnPrint")->isDefault());
+        Click("sbYesNo");
+        QCOMPARE(Find<QAbstractButton>("sbYesNo")->text(), QString("Yes"));
+        Click("sbYesNo");
+        QCOMPARE(Find<QAbstractButton>("sbYesNo")->text(), QString("No"));
+    }
+
+    void selectionButtons() {
+        Make(2);
+        Click("sbAllCycles");
+        QCOMPARE(Checked(), (QList<int>{0, 1, 2}));
+        Click("sbCurrentCycle");
+        QCOMPARE(Checked(), QList<int>{2});
+        Click("sbNoCycles");
+        QVERIFY(Checked().isEmpty());
+        form_.reset();
+        wash_.data = WashData();
+        Make(-1);
+        Click("sbCurrentCycle"); // an empty list: nothing to do
+        QCOMPARE(List()->rowCount(), 0);
+    }
+
+    void nothingChosenWarnsAndStaysOpen() {
+        Make();
+        BoxAnswers boxes{QMessageBox::Ok};
+        Click("BitBtnPrint");
+        QCOMPARE(boxes.Texts(), QStringList{"No cycles selected,\nSelect cycles to print!"});
+        QVERIFY(form_->isVisible());
+        QCOMPARE(chooserCalls_, 0);
+    }
+
+    void printToFileWritesTheTextReportAndStaysOpen() {
+        Make(0);
+        chosenPath_ = Path("cycle.txt");
+        Click("sbCurrentCycle");
+        Find<QCheckBox>("cbPrintToFile")->setChecked(true);
+        Click("BitBtnPrint");
+        QVERIFY(form_->isVisible());
+        QCOMPARE(QString::fromStdString(options_.lastPrintDir), chosenPath_);
+        const QByteArray report = Read(chosenPath_);
+        QVERIFY(report.startsWith("Korvanta Planner v2.04: Week.kvt\t"));
+        QVERIFY(report.contains("\r\n\r\nCycle 3: Cycle 3\tEstimated duration: 0:00:15\r\n"
+                                "\t1\t[0:15]\tDrain 1\r\n\r\n\r\n\r\n"));
+        QVERIFY(!report.contains("Whites"));
+    }
+
+    void cancelledOrUnwritableFile() {
+        Make();
+        Click("sbAllCycles");
+        Find<QCheckBox>("cbPrintToFile")->setChecked(true);
+        Click("BitBtnPrint"); // the save dialog is cancelled
+        QCOMPARE(chooserCalls_, 1);
+        QVERIFY(form_->isVisible());
+        QVERIFY(options_.lastPrintDir.empty());
+        chosenPath_ = Path("missing/r.txt");
+        BoxAnswers boxes{QMessageBox::Ok};
+        Click("BitBtnPrint");
+        QCOMPARE(boxes.Texts(), QStringList{"Unable to save " + chosenPath_});
+        QVERIFY(form_->isVisible());
+    }
+
+    void printOnPaperMakesAPageEachAndCloses() {
+        Make();
+        const QString pdf = Path("report.pdf");
+        form_->Printer().setOutputFormat(QPrinter::PdfFormat);
+        form_->Printer().setOutputFileName(pdf);
+        Click("sbAllCycles");
+        Click("sbYesNo");
+        Click("BitBtnPrint");
+        QVERIFY(!form_->isVisible());
+        QCOMPARE(form_->result(), int(QDialog::Accepted));
+        QCOMPARE(optionSaves_, 1);
+        const QByteArray bytes = Read(pdf);
+        QVERIFY(bytes.size() > 2000);
+        QVERIFY(bytes.startsWith("%PDF"));
+        // Three cycles and the configuration: four pages.
+        static const QRegularExpression page("/Type\\s*/Page[^s]");
+        QCOMPARE(QString::fromLatin1(bytes).count(page), 4);
+        // The re-estimate wrote the step durations back.
+        QCOMPARE(wash_.data.At(1).time, 15u);
+    }
+
+    void printerThatCannotStartIsReportedAndCloses() {
+        Make();
+        form_->Printer().setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = Path("missing/report.pdf");
+        form_->Printer().setOutputFileName(pdf);
+        Click("sbYesNo");
+        BoxAnswers boxes{QMessageBox::Ok};
+        Click("BitBtnPrint");
+        QCOMPARE(boxes.Texts(), QStringList{"Unable to print to " + pdf});
+        QVERIFY(!form_->isVisible());
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    void closingSavesTheOptions() {
+        Make();
+        Click("BitBtn1");
+        QVERIFY(!form_->isVisible());
+        QCOMPARE(optionSaves_, 1);
+        Make();
+        form_->close();
+        QCOMPARE(optionSaves_, 2);
+    }
+};
+
+QTEST_MAIN(TestPrintForm)
+#include "tst_printform.moc"
