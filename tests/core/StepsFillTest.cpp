@@ -2,7 +2,6 @@
 
 #include "StepsTestConfig.h"
 #include "config/MachineConfig.h"
-#include "steps/FillLevel.h"
 #include "steps/FillStep.h"
 #include "steps/StepDescription.h"
 
@@ -60,26 +59,6 @@ TEST(StepsFillDescription, InletLevelAndCompartments) {
         const WashRecord step = Fill(c.code1, c.code2, c.code3);
         EXPECT_EQ(StepDescription(step, UnitsConfig(c.english, c.type)), c.text)
             << c.code1 << "/" << c.code2 << "/" << c.code3;
-    }
-}
-
-TEST(StepsFillLevel, StoreFromFields) {
-    struct Case {
-        bool english;
-        int whole, decimal;
-        int code, decimalAfter;
-    };
-    const Case cases[] = {
-        {true, 5, 6, 28, 6},   {false, 7, 5, 15, 5},  {true, 0, 8, 1, 8},  {false, 0, 5, 1, 5},
-        {true, 16, 8, 80, 0},  {false, 40, 5, 80, 0}, {true, 2, 4, 12, 4}, {true, 15, 8, 79, 8},
-        {false, 39, 5, 79, 5}, {true, 3, 3, 16, 3}, // an odd tenth typed in inches rounds down to
-                                                    // the code
-    };
-    for (const auto &c : cases) {
-        FillLevelFields fields{c.whole, c.decimal};
-        EXPECT_EQ(FillLevelStore(fields, FillLevelScaleFor(c.english)), c.code)
-            << c.whole << "." << c.decimal;
-        EXPECT_EQ(fields.decimal, c.decimalAfter);
     }
 }
 

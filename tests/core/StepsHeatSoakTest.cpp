@@ -32,31 +32,6 @@ TEST(StepsHeatSoakDescription, WordTwoBlanksAndTemperature) {
     }
 }
 
-TEST(StepsHeatTempField, ArrowsAndTypedValues) {
-    const TempScale &english = EnglishTempScale();
-    const TempScale &metric = MetricTempScale();
-    const struct {
-        const TempScale *scale;
-        int value;
-        bool up;
-        int next;
-    } arrows[] = {{&english, 32, true, 60},  {&english, 60, false, 32}, {&english, 200, true, 200},
-                  {&english, 61, false, 60}, {&metric, 0, true, 15},    {&metric, 15, false, 0},
-                  {&metric, 0, false, 0},    {&english, 40, true, 60},  {&metric, 94, true, 95}};
-    for (const auto &c : arrows)
-        EXPECT_EQ(TempFieldArrow(c.value, c.up, *c.scale), c.next) << c.value << " " << c.up;
-
-    const struct {
-        const TempScale *scale;
-        const char *text;
-        int value;
-    } typed[] = {{&english, "45", 32}, {&english, "250", 200}, {&english, "", 32},
-                 {&english, "60", 60}, {&metric, "14", 0},     {&metric, "15", 15},
-                 {&metric, "10", 0},   {&metric, "999", 95},   {&english, "150", 150}};
-    for (const auto &c : typed)
-        EXPECT_EQ(TempFieldExit(c.text, *c.scale), c.value) << c.text;
-}
-
 TEST(StepsHeatTempField, CodesSurviveDisplayAsTheFieldShowsThem) {
     const struct {
         bool english;

@@ -3,7 +3,6 @@
 #include "StepsTestConfig.h"
 #include "config/MachineConfig.h"
 #include "steps/StepDescription.h"
-#include "steps/WashStep.h"
 
 using namespace korvanta;
 using korvanta::testing::UnitsConfig;
@@ -41,29 +40,4 @@ TEST(StepsWashDescription, ModeAgitationAndTemperature) {
         EXPECT_EQ(
             StepDescription(Wash(c.mode, c.temp, c.agitation, c.pause), UnitsConfig(c.english)),
             c.text);
-}
-
-TEST(StepsWashPause, TypedArrowsAndNoReverse) {
-    const struct {
-        std::optional<int> typed;
-        int pause;
-    } typed[] = {{std::nullopt, 0}, {0, 0}, {1, 3}, {2, 3}, {3, 3}, {20, 20}, {60, 60}};
-    for (const auto &c : typed)
-        EXPECT_EQ(WashPauseOnExit(c.typed), c.pause);
-
-    const struct {
-        int pause;
-        bool up;
-        int next;
-    } arrows[] = {{0, true, 3},  {2, true, 3},  {3, true, 4},  {60, true, 60},
-                  {3, false, 0}, {2, false, 0}, {4, false, 3}, {0, false, 0}};
-    for (const auto &c : arrows)
-        EXPECT_EQ(WashPauseArrow(c.pause, c.up), c.next) << c.pause << " up " << c.up;
-
-    EXPECT_TRUE(WashNoReverseState(18, 0));
-    EXPECT_FALSE(WashNoReverseState(0, 0));
-    EXPECT_FALSE(WashNoReverseState(18, 3));
-    EXPECT_EQ(WashPauseOnNoReverse(true, 3), 0);
-    EXPECT_EQ(WashPauseOnNoReverse(false, 0), 2);
-    EXPECT_EQ(WashPauseOnNoReverse(false, 20), 20);
 }
