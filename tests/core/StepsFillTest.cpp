@@ -14,12 +14,7 @@ constexpr int kPlainType = 2;        // no soap compartments to choose
 constexpr int kCompartmentType = 18; // 4-compartment generation
 
 WashRecord Fill(int code1, int code2, int code3) {
-    WashRecord record = WashRecord::MakeStep(RecordType::Fill);
-    record.SetCode(1, code1);
-    record.SetCode(2, code2);
-    record.SetCode(3, code3);
-    record.SetCode(4, 5);
-    return record;
+    return WashRecord::WithCodes(RecordType::Fill, {code1, code2, code3, 5, 0});
 }
 
 } // namespace

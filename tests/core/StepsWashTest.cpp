@@ -10,11 +10,7 @@ using korvanta::testing::UnitsConfig;
 namespace {
 
 WashRecord Wash(int mode, int temp, int agitation, int pause) {
-    WashRecord record = WashRecord::MakeStep(RecordType::Wash);
-    const int codes[] = {mode, temp, agitation, pause, 32, 5, 0};
-    for (int n = 1; n <= 7; ++n)
-        record.SetCode(n, codes[n - 1]);
-    return record;
+    return WashRecord::WithCodes(RecordType::Wash, {mode, temp, agitation, pause, 32, 5, 0});
 }
 
 } // namespace
