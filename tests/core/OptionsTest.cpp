@@ -171,16 +171,3 @@ TEST(OptionsSave, RefusedStoreGivesTheMessage) {
     EXPECT_EQ(result.message, "Error writing options!");
     EXPECT_TRUE(store.values.empty());
 }
-
-TEST(OptionsCaption, ToolbarSizes) {
-    const CaptionLayout on = CaptionLayoutFor(true);
-    const CaptionLayout off = CaptionLayoutFor(false);
-    EXPECT_TRUE(on.captionsShown);
-    EXPECT_EQ(on.toolbarHeight, 38);
-    EXPECT_EQ(on.buttonWidth, 40);
-    EXPECT_EQ(on.bandHeight, 42);
-    EXPECT_FALSE(off.captionsShown);
-    EXPECT_EQ(off.buttonHeight, 24);
-    EXPECT_EQ(off.buttonWidth, 26);
-    EXPECT_EQ(off.bandHeight, 28);
-}

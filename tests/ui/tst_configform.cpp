@@ -153,9 +153,6 @@ private slots:
         QVERIFY(Find<QPushButton>("sbDrain2Pump")->isVisible());
         Click("sbEnglish");
         QCOMPARE(LabelText("STOffset"), QStringLiteral("Offset : 1.5 inch"));
-        QCOMPARE(LabelText("STDiameterTrommel"), QStringLiteral("Diameter drum : 20.5 inch"));
-        QCOMPARE(LabelText("STDiameterKuip"), QStringLiteral("Diameter tub : 23.0 inch"));
-        QCOMPARE(LabelText("STDiepteKuip"), QStringLiteral("Depth tub : 15.5 inch"));
         QCOMPARE(EditText("eColdTemp"), QStringLiteral("68"));
         QCOMPARE(EditText("eHotTemp"), QStringLiteral("168"));
         QCOMPARE(LabelText("lColdTempDegrees"), QString::fromUtf8("°F"));

@@ -240,12 +240,6 @@ private slots:
         QVERIFY(!wash_.Changed());
     }
 
-    void firstDialogOpensInTheWashdataFolder() {
-        files_->Load();
-        QCOMPARE(QString::fromStdString(requests_.back().start.folder), Washdata());
-        QVERIFY(requests_.back().start.fileName.empty());
-    }
-
     void handOver_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("answer");
