@@ -35,6 +35,8 @@
 #include "ui/TConfigForm.h"
 #include "ui/TDebugForm.h"
 #include "ui/TOptionsForm.h"
+#include "ui/TPricesForm.h"
+#include "ui/TPrintForm.h"
 #include "ui/TVersionForm.h"
 #include "ui/steps/StepEditor.h"
 #include "ui/steps/StepEditorFactory.h"
@@ -447,12 +449,15 @@ void TMainForm::ConnectWindowCommands() {
     file(actions_.fileNew, actions_.tbNew, &FileCommands::New);
     file(actions_.fileLoad, actions_.tbLoad, &FileCommands::Load);
     file(actions_.fileSave, actions_.tbSave, &FileCommands::Save);
-    // Their dialogs are not part of this window; they stay disabled until they are wired.
-    for (QAction *action :
-         {actions_.filePrint, actions_.configuration, actions_.boardInfo, actions_.prices,
-          actions_.talk, actions_.talkNetwork, actions_.programOptions, actions_.tbConfig,
-          actions_.tbTalk, actions_.tbNetwork, actions_.tbPrices, actions_.tbPrint,
-          actions_.tbSetup})
+    for (QAction *action : {actions_.filePrint, actions_.tbPrint})
+        connect(action, &QAction::triggered, this, &TMainForm::ShowPrint);
+    for (QAction *action : {actions_.prices, actions_.tbPrices})
+        connect(action, &QAction::triggered, this, &TMainForm::ShowPrices);
+    // Dialogs that live from start-up to exit are given later; until then their commands
+    // stay disabled.
+    for (QAction *action : {actions_.configuration, actions_.boardInfo, actions_.talk,
+                            actions_.talkNetwork, actions_.programOptions, actions_.tbConfig,
+                            actions_.tbTalk, actions_.tbNetwork, actions_.tbSetup})
         action->setEnabled(false);
 }
 
@@ -497,6 +502,23 @@ void TMainForm::ShowHelp() {
                                       MessageIcon::Warning,
                                       MessageButtons::Ok,
                                       {}});
+}
+
+void TMainForm::ShowPrint() {
+    TPrintForm::Inputs inputs;
+    inputs.currentFile = currentFile_;
+    inputs.selectedRow = session_.CurrentCycle() - 1;
+    inputs.chooseFile = [this](std::string &remembered) {
+        return files_->ChooseFile(true, remembered, "", "txt", "Text Files");
+    };
+    inputs.saveOptions = [this] { SaveOptions(); };
+    TPrintForm print(Store(), config_.config, options_, std::move(inputs), this);
+    print.exec();
+}
+
+void TMainForm::ShowPrices() {
+    TPricesForm prices(options_, optionsStore_, *files_, this);
+    prices.exec();
 }
 
 void TMainForm::ShowAbout() {

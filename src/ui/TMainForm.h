@@ -131,6 +131,8 @@ private:
     void CycleRowChosen();
     void StepRowChosen();
     void ShowHelp();
+    void ShowPrint();
+    void ShowPrices();
     void ShowAbout();
     void ShowDebugScreen();
 

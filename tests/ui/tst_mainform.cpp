@@ -104,6 +104,7 @@ private slots:
     void closingAsksAboutChanges();
     void talkHandsOverWorkingFiles();
     void aboutBoxLink();
+    void commandsOpenTheirDialogs();
     void captionsOffShrinkTheToolbar();
 
 private:
@@ -588,6 +589,30 @@ void MainFormTest::aboutBoxLink() {
     Trigger("MenuAbout");
     QCOMPARE(caption, QStringLiteral("About Korvanta Planner"));
     QCOMPARE(pressed, QColor(Qt::red));
+}
+
+// Dialogs made for one command open modally over the window and are gone afterwards.
+void MainFormTest::commandsOpenTheirDialogs() {
+    const struct {
+        const char *command;
+        const char *dialog;
+    } cases[] = {{"MenuPrint", "TPrintForm"},
+                 {"ToolButtonPrint", "TPrintForm"},
+                 {"MenuPrices", "TPricesForm"},
+                 {"ToolButtonPrices", "TPricesForm"},
+                 {"MenuAbout", "TAboutForm"}};
+    for (const auto &c : cases) {
+        QString opened;
+        QTimer::singleShot(10, [&] {
+            if (QWidget *dialog = QApplication::activeModalWidget()) {
+                opened = dialog->objectName();
+                qobject_cast<QDialog *>(dialog)->reject();
+            }
+        });
+        Trigger(c.command);
+        QCOMPARE(opened, QString::fromLatin1(c.dialog));
+        QVERIFY(!window_->findChild<QDialog *>(QString::fromLatin1(c.dialog)));
+    }
 }
 
 void MainFormTest::captionsOffShrinkTheToolbar() {
