@@ -1,13 +1,17 @@
 #include "print/ReportCycle.h"
 
+#include <set>
+
 #include "estimate/Time_calc.h"
 #include "steps/StepDescription.h"
 
 namespace korvanta {
 
 std::vector<std::size_t> ChosenCycleStarts(const WashData &data, const std::vector<int> &rows) {
+    // A ticked row prints once, and the report follows the list whatever order rows came in.
+    const std::set<int> ticked(rows.begin(), rows.end());
     std::vector<std::size_t> starts;
-    for (int row : rows)
+    for (int row : ticked)
         if (const auto index = data.CycleStartIndex(row))
             starts.push_back(*index);
     return starts;

@@ -28,8 +28,8 @@ struct ReportCycle {
 };
 
 // The CycleStart indexes that the checked rows of the print dialog stand for. rows counts from
-// 1 (the k-th row is the k-th CycleStart of the data), in list order; a row without such a
-// record is skipped.
+// 1 (the k-th row is the k-th CycleStart of the data); the result is in list order, each row
+// once, and a row without such a record is skipped.
 std::vector<std::size_t> ChosenCycleStarts(const WashData &data, const std::vector<int> &rows);
 
 // Estimates the cycle again (so Time and the red marks are current) and collects its records

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "PrintGolden.h"
+#include "WashDataFileSamples.h"
+#include "print/PrintedReport.h"
+
+namespace korvanta {
+namespace {
+
+// A4 at 1200 dpi: line height 249, margin 479, rules 19 and 2 pixels wide.
+constexpr ReportPage kA4{9583, 13699, 1200};
+constexpr int kLh = 249;
+constexpr int kM = 479;
+constexpr int kHalf = 9583 / 2;
+constexpr int kThick = 19;
+
+WashData CycleOfDrains(int steps, int cycles = 1) {
+    std::vector<WashRecord> records;
+    for (int n = 1; n <= cycles; ++n) {
+        records.push_back(WashRecord::MakeCycleStart(n, "Long"));
+        for (int i = 0; i < steps; ++i)
+            records.push_back(samples::Step(RecordType::Drain, {1, 1, 0}));
+        records.push_back(WashRecord::MakeCycleEnd());
+    }
+    records.push_back(WashRecord::MakeDataEnd());
+    return WashData(std::move(records));
+}
+
+std::vector<DrawOp> Layout(WashData data, std::vector<int> rows, bool config,
+                           const ReportPage &page = kA4) {
+    WarningMarks marks;
+    const ReportRequest request{std::move(rows), config, "Week.kvt", "Wed 9 December 2026 - 07:05"};
+    return PrintedReport(data, samples::SampleConfig(), marks, request, page);
+}
+
+std::vector<DrawOp> Texts(const std::vector<DrawOp> &ops, const std::string &text) {
+    std::vector<DrawOp> found;
+    std::copy_if(ops.begin(), ops.end(), std::back_inserter(found), [&](const DrawOp &op) {
+        return op.kind != DrawKind::Line && op.kind != DrawKind::Font && op.text == text;
+    });
+    return found;
+}
+
+bool HasLine(const std::vector<DrawOp> &ops, int x, int y, int x2, int y2, int pen) {
+    const DrawOp line{DrawKind::Line, x, y, x2, y2, pen, false, {}};
+    return std::find(ops.begin(), ops.end(), line) != ops.end();
+}
+
+int Count(const std::vector<DrawOp> &ops, DrawKind kind) {
+    return static_cast<int>(
+        std::count_if(ops.begin(), ops.end(), [&](const DrawOp &op) { return op.kind == kind; }));
+}
+
+std::vector<std::string> Footers(const std::vector<DrawOp> &ops) {
+    std::vector<std::string> footers;
+    for (const DrawOp &op : ops)
+        if (op.kind == DrawKind::TextRight && op.text.rfind("page ", 0) == 0) {
+            EXPECT_EQ(op.x, 9583 - kM);
+            EXPECT_EQ(op.y, kLh * 3); // line 53 is drawn 50 lines up
+            footers.push_back(op.text);
+        }
+    return footers;
+}
+
+TEST(PrintLayout, ThreeCyclesAndConfigurationGolden) {
+    std::string text;
+    for (const DrawOp &op : Layout(samples::ThreeCycles(), {1, 2, 3}, true))
+        text += DrawOpText(op) + "\n";
+    ExpectReportGolden("report-three-cycles.ops", text);
+}
+
+TEST(PrintLayout, FiftyStepsFillTheLeftColumnThenTheRight) {
+    const auto ops = Layout(CycleOfDrains(50), {1}, false);
+    struct Case {
+        const char *position;
+        int x;
+        int line; // drawing line
+    } cases[] = {
+        {"1", kM + 9583 / 90 + 9583 / 100, 5},
+        {"10", kM + 9583 / 90, 14},
+        {"48", kM + 9583 / 90, 52},
+        {"49", kHalf + 9583 / 90, 5},
+        {"50", kHalf + 9583 / 90, 6},
+    };
+    for (const Case &c : cases) {
+        const auto found = Texts(ops, c.position);
+        ASSERT_EQ(found.size(), 1u) << c.position;
+        EXPECT_EQ(found[0].x, c.x) << c.position;
+        EXPECT_EQ(found[0].y, kLh * c.line) << c.position;
+    }
+    const int bottom52 = kLh * 52 - kLh / 7 + kLh;
+    EXPECT_TRUE(HasLine(ops, kM, bottom52, kHalf, bottom52, kThick));
+    const int top55 = kLh * 5 - kLh / 7;
+    EXPECT_TRUE(HasLine(ops, kHalf, top55, 9583 - kM, top55, kThick));
+    const int bottom56 = kLh * 6 - kLh / 7 + kLh;
+    EXPECT_TRUE(HasLine(ops, kHalf, bottom56, 9583 - kM, bottom56, kThick)); // closing frame
+    EXPECT_EQ(Footers(ops), std::vector<std::string>{"page 1"});
+}
+
+TEST(PrintLayout, CycleEndingWithTheLeftColumnLeavesTheRightColumnBlank) {
+    const auto ops = Layout(CycleOfDrains(48), {1}, false);
+    for (const DrawOp &op : ops) {
+        if (op.kind == DrawKind::Line) {
+            EXPECT_LE(op.x, kHalf) << DrawOpText(op);
+        }
+    }
+}
+
+TEST(PrintLayout, PagesAndFooters) {
+    struct Case {
+        std::vector<int> rows;
+        bool config;
+        int pageBreaks;
+        std::vector<std::string> footers;
+    } cases[] = {
+        {{1, 2}, true, 2, {"page 1", "page 2", "page 3"}},
+        {{}, true, 0, {"page 1"}},
+        {{2}, false, 0, {"page 1"}},
+        {{1, 9}, false, 0, {"page 1"}}, // row 9 has no cycle
+    };
+    for (const Case &c : cases) {
+        const auto ops = Layout(CycleOfDrains(3, 2), c.rows, c.config);
+        EXPECT_EQ(Count(ops, DrawKind::NewPage), c.pageBreaks) << c.rows.size();
+        EXPECT_EQ(Footers(ops), c.footers) << c.rows.size();
+    }
+}
+
+TEST(PrintLayout, LongestCycleGoesOnOverThePageInsteadOfOffIt) {
+    const auto ops = Layout(CycleOfDrains(99), {1}, false);
+    for (const DrawOp &op : ops) {
+        EXPECT_LE(op.y + (op.kind == DrawKind::Line ? 0 : kLh), kA4.height) << DrawOpText(op);
+        EXPECT_LE(op.y2, kA4.height) << DrawOpText(op);
+    }
+    EXPECT_EQ(Count(ops, DrawKind::NewPage), 1);
+    EXPECT_EQ(Footers(ops), (std::vector<std::string>{"page 1", "page 2"}));
+    const auto step97 = Texts(ops, "97");
+    ASSERT_EQ(step97.size(), 1u);
+    EXPECT_EQ(step97[0].x, kM + 9583 / 90);
+    EXPECT_EQ(step97[0].y, kLh * 4);
+}
+
+TEST(PrintLayout, FontSizesKeepTheirSizeAtAnyResolution) {
+    for (int dpi : {300, 600, 1200}) {
+        const ReportPage page{9583 * dpi / 1200, 13699 * dpi / 1200, dpi};
+        std::vector<int> sizes;
+        for (const DrawOp &op : Layout(CycleOfDrains(1), {1}, false, page))
+            if (op.kind == DrawKind::Font)
+                sizes.push_back(op.size);
+        ASSERT_FALSE(sizes.empty());
+        EXPECT_EQ(*std::min_element(sizes.begin(), sizes.end()), 9) << dpi;
+        EXPECT_EQ(*std::max_element(sizes.begin(), sizes.end()), 13) << dpi;
+    }
+}
+
+} // namespace
+} // namespace korvanta
