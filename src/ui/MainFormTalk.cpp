@@ -37,19 +37,37 @@ void TakeReceivedCycles(TMainForm &window, const std::string &received) {
 
 } // namespace
 
+namespace {
+
+// Asks about unsaved changes, then hands the data (if any) to the dialog in Tworking.kvt and
+// shows it. False when the question stopped the command.
+bool ShowWithSentData(TMainForm &window, QDialog &dialog) {
+    if (!window.Files().AskSaveChanges())
+        return false;
+    if (window.Store().data.Size() > 1)
+        window.Files().SaveFile(SendWorkingFile(window.Folders()));
+    dialog.exec();
+    return true;
+}
+
+} // namespace
+
 void TalkViaFrontPanel(TMainForm &window, QDialog &dialog) {
-    const std::string sent = SendWorkingFile(window.Folders());
     const std::string received = ReceiveWorkingFile(window.Folders());
     RemoveIfPresent(received);
-    RemoveIfPresent(sent);
-    if (!window.Files().AskSaveChanges())
+    RemoveIfPresent(SendWorkingFile(window.Folders()));
+    if (!ShowWithSentData(window, dialog))
         return;
-    if (window.Store().data.Size() > 1)
-        window.Files().SaveFile(sent);
-    dialog.exec();
     if (QFile::exists(Path(received)))
         TakeReceivedCycles(window, received);
-    RemoveIfPresent(sent);
+    RemoveIfPresent(SendWorkingFile(window.Folders()));
+    window.WriteTitle();
+}
+
+void TalkViaNetwork(TMainForm &window, QDialog &dialog) {
+    if (!ShowWithSentData(window, dialog))
+        return;
+    RemoveIfPresent(SendWorkingFile(window.Folders()));
     window.WriteTitle();
 }
 

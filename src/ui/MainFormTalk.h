@@ -11,4 +11,8 @@ class TMainForm;
 // data, which then has no file and counts as changed. Both working files are gone afterwards.
 void TalkViaFrontPanel(TMainForm &window, QDialog &dialog);
 
+// "Talk via RS-485 network": the data goes to the network dialog in "Tworking.kvt", which is
+// gone afterwards; nothing comes back.
+void TalkViaNetwork(TMainForm &window, QDialog &dialog);
+
 } // namespace korvanta

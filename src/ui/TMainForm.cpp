@@ -575,6 +575,13 @@ void TMainForm::AttachCommForm(QDialog &form) {
     }
 }
 
+void TMainForm::AttachNetForm(QDialog &form) {
+    for (QAction *action : {actions_.talkNetwork, actions_.tbNetwork}) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, [this, &form] { TalkViaNetwork(*this, form); });
+    }
+}
+
 void TMainForm::AttachBoardInfo(SerialPort &port) {
     actions_.boardInfo->setEnabled(true);
     connect(actions_.boardInfo, &QAction::triggered, this, [this, &port] {

@@ -82,6 +82,8 @@ public:
     void AttachOptionsForm(TOptionsForm &form);
     // The front-panel dialog behind "Talk via front panel".
     void AttachCommForm(QDialog &form);
+    // The network dialog behind "Talk via RS-485 network" (its commands are never shown).
+    void AttachNetForm(QDialog &form);
     // The serial port that "Board info" asks the machine through.
     void AttachBoardInfo(SerialPort &port);
 

@@ -570,6 +570,19 @@ void MainFormTest::talkHandsOverWorkingFiles() {
     QCOMPARE(Row(Cycles(), 0).mid(0, 2), (QStringList{"7", "From machine"}));
     QCOMPARE(window_->windowTitle(), QStringLiteral("Korvanta Planner v2.04"));
     QVERIFY(window_->Store().Changed());
+    // The network dialog gets the data the same way and gives nothing back.
+    QDialog network;
+    window_->AttachNetForm(network);
+    window_->Options().warnFileChanged = false;
+    sentWhileOpen = false;
+    QTimer::singleShot(10, &network, [&] {
+        sentWhileOpen = QFile::exists(sent);
+        network.reject();
+    });
+    Trigger("MenuTalkNetwork");
+    QVERIFY(sentWhileOpen);
+    QVERIFY(!QFile::exists(sent));
+    QCOMPARE(Row(Cycles(), 0).mid(0, 2), (QStringList{"7", "From machine"}));
     qunsetenv("TMPDIR");
 }
 
