@@ -22,9 +22,27 @@ struct LinkSettings {
 };
 
 // The machine's front-panel connector.
-constexpr LinkSettings FrontPanelLink{38400, "38400,N,8,1", 50, 0, 150, 10, 10, 512, true, false};
+constexpr LinkSettings FrontPanelLink{.baud = 38400,
+                                      .lineText = "38400,N,8,1",
+                                      .readIntervalMs = 50,
+                                      .readTotalPerByteMs = 0,
+                                      .readTotalConstantMs = 150,
+                                      .writeTotalPerByteMs = 10,
+                                      .writeTotalConstantMs = 10,
+                                      .queueBytes = 512,
+                                      .rtsOn = true,
+                                      .dtrOn = false};
 // The RS-485 network of several addressed machines.
-constexpr LinkSettings NetworkLink{9600, "9600,N,8,1", 20, 1, 20, 1, 1, 512, true, true};
+constexpr LinkSettings NetworkLink{.baud = 9600,
+                                   .lineText = "9600,N,8,1",
+                                   .readIntervalMs = 20,
+                                   .readTotalPerByteMs = 1,
+                                   .readTotalConstantMs = 20,
+                                   .writeTotalPerByteMs = 1,
+                                   .writeTotalConstantMs = 1,
+                                   .queueBytes = 512,
+                                   .rtsOn = true,
+                                   .dtrOn = true};
 
 // Read total constant while waiting for board information or probing a port.
 constexpr int kSlowReplyReadTotalMs = 500;
