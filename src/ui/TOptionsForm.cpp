@@ -32,10 +32,14 @@ TOptionsForm::TOptionsForm(ProgramOptions &options, OptionsStore &store, QWidget
     ports_->setObjectName(QStringLiteral("cbComport"));
     ports_->setPlaceholderText(QStringLiteral("Select port"));
     ports_->setMinimumWidth(140);
-    // Detection belongs to the machine communication; the button waits for it.
-    detect_ = new QPushButton(QStringLiteral("&Auto detect"), this);
-    detect_->setObjectName(QStringLiteral("btnDetect"));
-    detect_->setEnabled(false);
+    // Enabled once the machine communication provides the detection.
+    detectButton_ = new QPushButton(QStringLiteral("&Auto detect"), this);
+    detectButton_->setObjectName(QStringLiteral("btnDetect"));
+    detectButton_->setEnabled(false);
+    connect(detectButton_, &QPushButton::clicked, this, [this] {
+        if (detect_)
+            detect_(ports_);
+    });
     advancedMode_ =
         MakeToggleButton(QStringLiteral("sbAdvancedMode"), QStringLiteral("Advanced mode"), this);
     showCaption_ =
@@ -50,7 +54,7 @@ TOptionsForm::TOptionsForm(ProgramOptions &options, OptionsStore &store, QWidget
     const OkCancelButtons buttons = MakeOkCancelButtons(this);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(BuildGroup(QStringLiteral("Select serial port"), {ports_, detect_}));
+    layout->addWidget(BuildGroup(QStringLiteral("Select serial port"), {ports_, detectButton_}));
     layout->addWidget(BuildGroup(QStringLiteral("Program mode"), {advancedMode_}));
     layout->addWidget(BuildGroup(QStringLiteral("Program options"), {showCaption_}));
     layout->addWidget(
@@ -68,6 +72,11 @@ QWidget *TOptionsForm::BuildGroup(const QString &title, std::initializer_list<QW
         row->addWidget(control);
     row->addStretch();
     return group;
+}
+
+void TOptionsForm::SetPortDetector(PortDetector detect) {
+    detect_ = std::move(detect);
+    detectButton_->setEnabled(static_cast<bool>(detect_));
 }
 
 void TOptionsForm::FillPortList() {

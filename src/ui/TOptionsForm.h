@@ -23,6 +23,11 @@ public:
 
     TOptionsForm(ProgramOptions &options, OptionsStore &store, QWidget *parent = nullptr);
 
+    // Port detection: probes the listed ports in order and selects the entry of the first port
+    // on which a machine answers. Setting it enables "&Auto detect".
+    using PortDetector = std::function<void(QComboBox *ports)>;
+    void SetPortDetector(PortDetector detect);
+
     // Replaces the system's serial port list (tests).
     void SetPortLister(PortLister lister) { listPorts_ = std::move(lister); }
     // Empties the port list, fills it from the system and selects PortName when listed.
@@ -44,8 +49,9 @@ private:
     ProgramOptions &options_;
     OptionsStore &store_;
     PortLister listPorts_;
+    PortDetector detect_;
     QComboBox *ports_ = nullptr;
-    QPushButton *detect_ = nullptr;
+    QPushButton *detectButton_ = nullptr;
     QPushButton *advancedMode_ = nullptr;
     QPushButton *showCaption_ = nullptr;
     QPushButton *warnFileChanged_ = nullptr;

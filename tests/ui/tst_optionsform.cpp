@@ -58,9 +58,13 @@ private slots:
         Open(form);
         QCOMPARE(form.windowTitle(), QStringLiteral("Program options menu"));
         QCOMPARE(form.objectName(), QStringLiteral("TOptionsForm"));
+        QCOMPARE(Find<QComboBox>(&form, "cbComport")->currentText(), QStringLiteral("COM1"));
         QVERIFY(!Find<QPushButton>(&form, "btnDetect")->isEnabled());
         QCOMPARE(Find<QPushButton>(&form, "btnDetect")->text(), QStringLiteral("&Auto detect"));
-        QCOMPARE(Find<QComboBox>(&form, "cbComport")->currentText(), QStringLiteral("COM1"));
+        form.SetPortDetector([](QComboBox *ports) { ports->setCurrentIndex(2); });
+        QTest::mouseClick(Find<QPushButton>(&form, "btnDetect"), Qt::LeftButton);
+        QCOMPARE(Find<QComboBox>(&form, "cbComport")->currentText(), QStringLiteral("ttyUSB0"));
+        QCOMPARE(options.portName, std::string("COM1")); // only OK takes the selection
         QVERIFY(Find<QPushButton>(&form, "sbShowCaption")->isChecked());
         QVERIFY(!Find<QPushButton>(&form, "sbAdvancedMode")->isChecked());
         QVERIFY(Find<QPushButton>(&form, "sbWarnFileChanged")->isChecked());
