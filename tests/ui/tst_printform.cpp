@@ -196,6 +196,21 @@ private slots:
         QVERIFY(!QFile::exists(pdf));
     }
 
+    void printSetupShowsThePrinterDialog() {
+        Make();
+        QString shown;
+        QTimer::singleShot(50, [&shown] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                shown = dialog->windowTitle();
+                dialog->reject();
+            }
+        });
+        Click("BitBtn2");
+        QCOMPARE(shown, QString("Print Setup"));
+        QVERIFY(form_->isVisible());
+        QCOMPARE(optionSaves_, 0);
+    }
+
     void closingSavesTheOptions() {
         Make();
         Click("BitBtn1");
