@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -493,15 +494,15 @@ void TMainForm::StepRowChosen() {
 }
 
 void TMainForm::ShowHelp() {
-    const QString path = FromCp1252(folders_.data) + QString::fromLatin1(kHelpDocument);
+    const QString path = QString::fromStdString(folders_.data) + QString::fromLatin1(kHelpDocument);
     if (QFileInfo::exists(path)) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
         return;
     }
-    ShowUserMessage(this, UserMessage{"The help file: " + ToCp1252(path) + " does not exist!",
-                                      MessageIcon::Warning,
-                                      MessageButtons::Ok,
-                                      {}});
+    // The path is shown as the system gives it, whatever its characters.
+    QMessageBox::warning(this, QStringLiteral("Warning"),
+                         QStringLiteral("The help file: ") + path +
+                             QStringLiteral(" does not exist!"));
 }
 
 void TMainForm::ShowPrint() {
@@ -559,45 +560,42 @@ void TMainForm::ClearWashData() {
 
 void TMainForm::AttachConfigForm(TConfigForm &form) {
     form.SetClearWashData([this] { ClearWashData(); });
-    AttachSettingsDialog(form, {actions_.configuration, actions_.tbConfig});
+    EnableCommand({actions_.configuration, actions_.tbConfig}, [this, &form] {
+        form.exec();
+        ConfigurationChanged();
+    });
 }
 
 void TMainForm::AttachOptionsForm(TOptionsForm &form) {
     connect(&form, &TOptionsForm::OptionsApplied, this, &TMainForm::ApplyCaptionSetting);
-    AttachSettingsDialog(form, {actions_.programOptions, actions_.tbSetup});
+    EnableCommand({actions_.programOptions, actions_.tbSetup}, [this, &form] {
+        form.exec();
+        ConfigurationChanged();
+    });
 }
 
 void TMainForm::AttachCommForm(QDialog &form) {
-    for (QAction *action : {actions_.talk, actions_.tbTalk}) {
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this,
-                [this, &form] { TalkViaFrontPanel(*this, form); });
-    }
+    EnableCommand({actions_.talk, actions_.tbTalk},
+                  [this, &form] { TalkViaFrontPanel(*this, form); });
 }
 
 void TMainForm::AttachNetForm(QDialog &form) {
-    for (QAction *action : {actions_.talkNetwork, actions_.tbNetwork}) {
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this, [this, &form] { TalkViaNetwork(*this, form); });
-    }
+    EnableCommand({actions_.talkNetwork, actions_.tbNetwork},
+                  [this, &form] { TalkViaNetwork(*this, form); });
 }
 
 void TMainForm::AttachBoardInfo(SerialPort &port) {
-    actions_.boardInfo->setEnabled(true);
-    connect(actions_.boardInfo, &QAction::triggered, this, [this, &port] {
+    EnableCommand({actions_.boardInfo}, [this, &port] {
         TVersionForm board(port, options_.portName, this);
         board.exec();
     });
 }
 
-// The configuration and options dialogs: shown modally, then everything is refreshed.
-void TMainForm::AttachSettingsDialog(QDialog &dialog, std::initializer_list<QAction *> actions) {
+void TMainForm::EnableCommand(std::initializer_list<QAction *> actions,
+                              const std::function<void()> &command) {
     for (QAction *action : actions) {
         action->setEnabled(true);
-        connect(action, &QAction::triggered, this, [this, &dialog] {
-            dialog.exec();
-            ConfigurationChanged();
-        });
+        connect(action, &QAction::triggered, this, command);
     }
 }
 

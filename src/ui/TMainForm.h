@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -113,7 +114,9 @@ private:
     void ConnectWindowCommands();
     void ApplyLayout();
     void KeepMinimumOuterSize();
-    void AttachSettingsDialog(QDialog &dialog, std::initializer_list<QAction *> actions);
+    // Enables the menu item and toolbar button of a command whose dialog was given.
+    void EnableCommand(std::initializer_list<QAction *> actions,
+                       const std::function<void()> &command);
 
     // RefreshView steps.
     void RebuildCycleList();
