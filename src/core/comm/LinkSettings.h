@@ -54,9 +54,4 @@ inline int ReadTotalTimeoutMs(const LinkSettings &link, int constantMs, std::siz
     return link.readTotalPerByteMs * static_cast<int>(count) + constantMs;
 }
 
-// Time that count bytes take on the wire (10 bits each), in microseconds.
-inline long long WireTimeUs(const LinkSettings &link, std::size_t count) {
-    return static_cast<long long>(count) * 10 * 1000000 / link.baud;
-}
-
 } // namespace korvanta
