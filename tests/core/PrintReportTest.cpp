@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -53,12 +51,6 @@ TEST(PrintTexts, Durations) {
         EXPECT_EQ(StepDurationText(c.seconds), c.step) << c.seconds;
         EXPECT_EQ(EstimatedDurationText(c.seconds), c.total) << c.seconds;
     }
-}
-
-TEST(PrintTexts, FileNamePartDropsEitherFolderSeparator) {
-    EXPECT_EQ(FileNamePart("/home/a/Week.kvt"), "Week.kvt");
-    EXPECT_EQ(FileNamePart("C:\\Data\\Week.kvt"), "Week.kvt");
-    EXPECT_EQ(FileNamePart(""), "");
 }
 
 TEST(PrintTextReport, ThreeCyclesAndConfigurationGolden) {
@@ -167,21 +159,6 @@ TEST(PrintConfigSection, HysteresisIndexOutsideTheListShowsNoItem) {
     EXPECT_TRUE(Contains(lines, "- Level hysteresis :  cm"));
     EXPECT_TRUE(Contains(lines, "- Temperature hysteresis :  \xB0"
                                 "C"));
-}
-
-TEST(PrintTextReportFile, WritesBytesOrReportsThePath) {
-    const auto folder = std::filesystem::temp_directory_path() / "kvt-print-report-test";
-    std::filesystem::create_directories(folder);
-    const std::string path = (folder / "r.txt").string();
-    UserMessage message;
-    ASSERT_TRUE(WriteTextReport(path, "a\r\nb\xB0", message));
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "a\r\nb\xB0");
-    const std::string bad = (folder / "missing" / "r.txt").string();
-    EXPECT_FALSE(WriteTextReport(bad, "x", message));
-    EXPECT_EQ(message.text, "Unable to save " + bad);
-    EXPECT_EQ(message.icon, MessageIcon::Error);
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace

@@ -91,13 +91,4 @@ TEST_F(KvtReport, FailuresLeaveNoFile) {
     }
 }
 
-TEST_F(KvtReport, ConfigurationAloneOfAnEmptyFile) {
-    const auto run = Report({Sample("empty.kvt"), "--config", "-o", Out()});
-    ASSERT_EQ(run.status, 0) << run.err;
-    const std::string report = ReadBytes(Out());
-    EXPECT_NE(report.find(".kvt\tMon 8 December 2025 - 11:55\r\n\r\n\r\n\r\n\r\nMachine\r\n"),
-              std::string::npos)
-        << report;
-}
-
 } // namespace
