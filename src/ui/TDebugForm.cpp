@@ -21,7 +21,8 @@ namespace {
 constexpr int kDesignWidth = 1024;
 constexpr int kDesignHeight = 585;
 constexpr int kTypeColumnWidth = 40;
-constexpr int kCodeColumnWidth = 60;
+constexpr int kCodeColumnWidth = 45;
+constexpr int kNameColumnWidth = 90; // Code2 holds a CycleStart's name
 constexpr int kTimeColumnWidth = 65;
 constexpr int kMaxTemperature = 500;
 constexpr int kInitialTemperature = 60;
@@ -80,7 +81,7 @@ QTableView *MakeRawList(QWidget *parent, const char *name, DebugRecordModel *mod
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setColumnWidth(0, kTypeColumnWidth);
     for (int column = 1; column < kRawRowCells - 1; ++column)
-        list->setColumnWidth(column, kCodeColumnWidth);
+        list->setColumnWidth(column, column == 2 ? kNameColumnWidth : kCodeColumnWidth);
     list->setColumnWidth(kRawRowCells - 1, kTimeColumnWidth);
     return list;
 }
