@@ -227,8 +227,10 @@ void TPrintForm::PrintOnPaper(const ReportRequest &request) {
         printed = PaintReport(*printer_, ops);
     }
     if (!printed) {
-        const QString target = printer_->outputFileName().isEmpty() ? printer_->printerName()
-                                                                    : printer_->outputFileName();
+        QString target = printer_->outputFileName();
+        if (target.isEmpty())
+            target = printer_->printerName().isEmpty() ? QStringLiteral("the printer")
+                                                       : printer_->printerName();
         ShowUserMessage(this, ErrorMessage(ToCp1252("Unable to print to " + target)));
     }
     accept();
