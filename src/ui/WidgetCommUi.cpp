@@ -2,54 +2,30 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QProgressBar>
 
 #include <algorithm>
 
 #include "platform/Cp1252.h"
+#include "ui/MainFormMessage.h"
 
 namespace korvanta {
 
 namespace {
-QMessageBox::Icon BoxIconOf(BoxIcon icon) {
-    switch (icon) {
-    case BoxIcon::Warning:
-        return QMessageBox::Warning;
-    case BoxIcon::Error:
-        return QMessageBox::Critical;
-    case BoxIcon::Question:
-        return QMessageBox::Question;
-    default:
-        return QMessageBox::NoIcon;
-    }
-}
-
-QMessageBox::StandardButtons ButtonsOf(BoxButtons buttons) {
-    switch (buttons) {
-    case BoxButtons::CancelRetry:
-        return QMessageBox::Cancel | QMessageBox::Retry;
-    case BoxButtons::YesNo:
-        return QMessageBox::Yes | QMessageBox::No;
-    default:
-        return QMessageBox::Ok;
-    }
-}
-
-// A box closed without a button counts as Cancel.
-Answer AnswerOf(int button) {
-    switch (button) {
-    case QMessageBox::Ok:
+Answer AnswerOf(MessageAnswer answer) {
+    switch (answer) {
+    case MessageAnswer::Ok:
         return Answer::Ok;
-    case QMessageBox::Retry:
+    case MessageAnswer::Retry:
         return Answer::Retry;
-    case QMessageBox::Yes:
+    case MessageAnswer::Yes:
         return Answer::Yes;
-    case QMessageBox::No:
+    case MessageAnswer::No:
         return Answer::No;
-    default:
-        return Answer::Cancel;
+    case MessageAnswer::Cancel:
+        break;
     }
+    return Answer::Cancel;
 }
 } // namespace
 
@@ -99,14 +75,12 @@ void WidgetCommUi::ProcessEvents() {
 Answer WidgetCommUi::Ask(const std::string &text, BoxIcon icon, BoxButtons buttons) {
     std::string lines = text;
     std::replace(lines.begin(), lines.end(), '\r', '\n');
-    QMessageBox box(BoxIconOf(icon), QGuiApplication::applicationDisplayName(), FromCp1252(lines),
-                    ButtonsOf(buttons), dialog_);
     // The hourglass would hide the pointer over the box.
     const bool hourglass = hourglass_;
     SetHourglass(false);
-    const int button = box.exec();
+    const MessageAnswer answer = ShowUserMessage(dialog_, UserMessage{lines, icon, buttons, {}});
     SetHourglass(hourglass);
-    return AnswerOf(button);
+    return AnswerOf(answer);
 }
 
 std::string WidgetCommUi::ChooseFile(const FileRequest &request) {

@@ -87,7 +87,7 @@ Answer TerminalCommUi::Ask(const std::string &text, BoxIcon, BoxButtons buttons)
     Answer answer = Answer::Ok;
     if (buttons == BoxButtons::YesNo) {
         answer = yes_ ? Answer::Yes : Answer::No;
-    } else if (buttons == BoxButtons::CancelRetry) {
+    } else if (buttons == BoxButtons::RetryCancel) {
         answer = retriesLeft_ > 0 ? Answer::Retry : Answer::Cancel;
         retriesLeft_ = std::max(0, retriesLeft_ - 1);
     }

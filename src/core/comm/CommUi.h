@@ -2,13 +2,16 @@
 
 #include <string>
 
+#include "model/UserMessage.h"
+
 namespace korvanta {
 
 // The answer to a message box or question. A box closed without a button counts as Cancel.
 enum class Answer { None, Ok, Cancel, Retry, Yes, No };
-enum class BoxIcon { None, Warning, Error, Question };
-// The buttons a box offers; the answers it can give are exactly these.
-enum class BoxButtons { Ok, CancelRetry, YesNo };
+// The icons and buttons are those of every message box of the program; a transfer uses Ok,
+// RetryCancel and YesNo, and its answers are exactly the buttons offered.
+using BoxIcon = MessageIcon;
+using BoxButtons = MessageButtons;
 
 // A file the user is asked for.
 struct FileRequest {

@@ -133,7 +133,7 @@ bool ReadBlocks(FrontPanel &panel, int count, std::ofstream &out) {
     for (int block = 0; block < count;) {
         if (rounds == kBlockReadRounds) {
             panel.State().lastAnswer =
-                ui.Ask(texts::kNoConnection, BoxIcon::Warning, BoxButtons::CancelRetry);
+                ui.Ask(texts::kNoConnection, BoxIcon::Warning, BoxButtons::RetryCancel);
             ui.SetStatus(kMainPanel, texts::kOptoError);
             if (panel.State().lastAnswer != Answer::Retry) {
                 panel.State().lastAnswer = Answer::Cancel;

@@ -9,7 +9,7 @@
 namespace korvanta {
 
 Answer FrontPanel::Ask(const std::string &text) {
-    state_.lastAnswer = ui_.Ask(text, BoxIcon::Warning, BoxButtons::CancelRetry);
+    state_.lastAnswer = ui_.Ask(text, BoxIcon::Warning, BoxButtons::RetryCancel);
     return state_.lastAnswer;
 }
 
