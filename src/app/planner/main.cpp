@@ -50,13 +50,9 @@ int main(int argc, char *argv[]) {
             window.Files().LoadFile(arguments.front().toStdString());
         window.WriteTitle();
     });
+    // A file (or "newfile") handed over by a second start; the window comes to the front.
     QObject::connect(&instance, &SingleInstance::HandOverReceived, &window,
-                     [&window](const QString &text) {
-                         window.raise();
-                         window.activateWindow();
-                         window.Files().HandOver(text);
-                         window.WriteTitle();
-                     });
+                     [&window](const QString &text) { window.Files().HandOver(text); });
     window.show();
     QApplication::exec();
     return 0;
