@@ -80,7 +80,7 @@ void ConfigPage(ReportSheet &sheet, const ReportRequest &request, const MachineC
         case ConfigLineKind::Blank:
             break;
         }
-        ++sheet.Line();
+        sheet.NextLine();
     }
     sheet.Footer();
 }

@@ -25,7 +25,7 @@ public:
 
     int Width() const { return width_; }
     int Margin() const { return margin_; }
-    int &Line() { return line_; }
+    int Line() const { return line_; }
     int Page() const { return page_; }
 
     static bool InRightColumn(int line) { return line > kLastLeftLine; }
@@ -52,6 +52,8 @@ public:
     void ClosingFrame(int line);
     // The line counter moves on to the next row, over the gap between the columns.
     void NextRow();
+    // The line counter moves on by one (configuration lines stay in the left column).
+    void NextLine() { ++line_; }
     // True when the right column is full as well.
     bool PageFull() const { return line_ > kLastRightLine; }
     // The next row opens a column: it gets a thick top rule.
