@@ -26,7 +26,6 @@ public:
     int Width() const { return width_; }
     int Margin() const { return margin_; }
     int Line() const { return line_; }
-    int Page() const { return page_; }
 
     static bool InRightColumn(int line) { return line > kLastLeftLine; }
     int DrawY(int line) const;
@@ -42,7 +41,8 @@ public:
     void StartPage();
     // Date right-aligned on line 1, the title in bold on line 2; the line counter ends at 4.
     void Header(const std::string &date, const std::string &title);
-    // "page N" right-aligned on line 53.
+    // "page N" right-aligned on line 53, which follows the right column's rule like every line
+    // from 53 on: it stands at the height of line 3, at the top right under the date.
     void Footer();
     void NextPageNumber() { ++page_; }
 
