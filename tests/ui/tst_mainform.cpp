@@ -12,9 +12,11 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
+#include <map>
 
 #include "config/ConfigStore.h"
 #include "files/Opensavewashdata.h"
+#include "files/OptionsStore.h"
 #include "steps/StepDescription.h"
 #include "ui/TDebugForm.h"
 #include "ui/TMainForm.h"
@@ -75,6 +77,32 @@ WashRecord Step(RecordType type, std::initializer_list<int> codes) {
     return record;
 }
 
+// Options kept in memory: integers and strings by name, and what was last written.
+class MemoryOptionsStore : public OptionsStore {
+public:
+    std::map<std::string, int> integers;
+    std::map<std::string, std::string> strings;
+    std::vector<OptionEntry> written;
+
+    bool KeyExists() const override { return !integers.empty() || !strings.empty(); }
+    StringOption GetString(const std::string &name) const override {
+        const auto found = strings.find(name);
+        if (found == strings.end())
+            return {};
+        return {OptionStatus::Ok, found->second};
+    }
+    IntegerOption GetInteger(const std::string &name) const override {
+        const auto found = integers.find(name);
+        if (found == integers.end())
+            return {};
+        return {OptionStatus::Ok, found->second};
+    }
+    bool Write(const std::vector<OptionEntry> &entries) override {
+        written = entries;
+        return true;
+    }
+};
+
 } // namespace
 
 class MainFormTest : public QObject {
@@ -106,6 +134,7 @@ private slots:
     void aboutBoxLink();
     void commandsOpenTheirDialogs();
     void captionsOffShrinkTheToolbar();
+    void optionsReadAtCreationAndSavedOnClose();
 
 private:
     template <typename T> T *Find(const char *name) {
@@ -637,6 +666,35 @@ void MainFormTest::captionsOffShrinkTheToolbar() {
     QCOMPARE(Find<QToolButton>("ToolButtonNew")->toolButtonStyle(), Qt::ToolButtonIconOnly);
     // The columns move up with the band.
     QCOMPARE(Find<QFrame>("Bevel1")->mapTo(window_, QPoint(0, 0)).y(), bar->y() + 28 + 8);
+}
+
+void MainFormTest::optionsReadAtCreationAndSavedOnClose() {
+    MemoryOptionsStore store;
+    store.integers = {{"ShowCaption", 0},
+                      {"AdvancedMode", 1},
+                      {"WarnFileChanged", 0},
+                      {"WarnOverwriteFiles", 1},
+                      {"EnableDebug", 1}};
+    store.strings = {{"Com Port", "/dev/ttyUSB0"}};
+    TDebugForm debug;
+    ConfigStore config;
+    TMainForm window(debug, config, &store);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.findChild<QToolBar *>(QStringLiteral("ToolBar"))->height(), 28);
+    QVERIFY(window.AdvancedMode());
+    // Another debug number than the access code puts the debug screen on the Space key.
+    QCOMPARE(window.findChild<QAction *>(QStringLiteral("MenuShowDebug"))->shortcut(),
+             QKeySequence(Qt::Key_Space));
+    window.findChild<QAbstractButton *>(QStringLiteral("BitBtnAddCycle"))->click();
+    QVERIFY(window.close()); // no question: the warning is off
+    QStringList names;
+    for (const OptionEntry &entry : store.written)
+        names << QString::fromStdString(entry.name);
+    QCOMPARE(names, (QStringList{"Com Port", "ShowCaption", "AdvancedMode", "WarnFileChanged",
+                                 "WarnOverwriteFiles", "LastBinDir", "LastPriceDir", "LastPrintDir",
+                                 "LastWashdataDir"}));
+    QCOMPARE(std::get<std::string>(store.written[0].value), std::string("/dev/ttyUSB0"));
 }
 
 QTEST_MAIN(MainFormTest)
