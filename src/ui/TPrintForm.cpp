@@ -30,7 +30,6 @@ namespace korvanta {
 namespace {
 
 constexpr int kTitleColumnWidth = 150;
-constexpr const char *kNothingChosen = "No cycles selected,\nSelect cycles to print!";
 
 QPushButton *Button(const QString &caption, const QString &name, QWidget *parent) {
     auto *button = new QPushButton(caption, parent);
@@ -179,7 +178,7 @@ void TPrintForm::PrintClicked() {
     const ReportRequest request = Request();
     if (request.rows.empty() && !request.includeConfig) {
         ShowUserMessage(this,
-                        UserMessage{kNothingChosen, MessageIcon::Warning, MessageButtons::Ok, {}});
+                        UserMessage{kNothingToPrint, MessageIcon::Warning, MessageButtons::Ok, {}});
         return;
     }
     if (printToFile_->isChecked())

@@ -17,8 +17,6 @@ namespace korvanta {
 
 namespace {
 
-constexpr const char *kNothingChosen = "No cycles selected,\nSelect cycles to print!";
-
 // The cycle numbers of "N,N..", or nothing when the list is malformed.
 std::optional<std::set<int>> CycleNumbers(const QString &text) {
     static const QRegularExpression list("^[0-9]{1,3}(,[0-9]{1,3})*$");
@@ -70,7 +68,7 @@ int RunReport(const QStringList &args, const KvtReportOptions &options) {
             return PrintFailure(
                 ErrorMessage("No cycle " + std::to_string(number) + " in the file"));
     if (request.rows.empty() && !request.includeConfig)
-        return PrintFailure(ErrorMessage(kNothingChosen));
+        return PrintFailure(ErrorMessage(kNothingToPrint));
     request.fileName = ToCp1252(QString::fromStdString(FileNamePart(PathBytes(args[1]))));
     request.dateText = ReportDateText();
     WarningMarks marks;

@@ -5,6 +5,9 @@
 
 namespace korvanta {
 
+// The warning when neither a cycle nor the configuration is chosen.
+constexpr const char *kNothingToPrint = "No cycles selected,\nSelect cycles to print!";
+
 // What the print dialog asks for, and the two texts the platform supplies.
 struct ReportRequest {
     std::vector<int> rows;      // checked rows of the cycle list, from 1, in list order
