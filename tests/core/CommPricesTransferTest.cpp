@@ -109,6 +109,15 @@ TEST(CommPricesRead, SavesTheElevenParameters) {
     EXPECT_EQ(bench.ui.requests[0].extension, "kvtprices");
 }
 
+TEST(CommPricesRead, FileThatCannotBeSavedIsAFailure) {
+    TempFolder folder;
+    SimBench bench(CoinMachine());
+    bench.ui.chosenPath = folder.File("no/such/folder/read.kvtprices");
+    EXPECT_FALSE(ReadPrices(bench.panel));
+    EXPECT_EQ(bench.ui.asked, std::vector<std::string>{"Unable to save " + bench.ui.chosenPath});
+    EXPECT_EQ(bench.ui.Main(), texts::kError);
+}
+
 TEST(CommPricesRead, OutcomesWithoutAFile) {
     struct Case {
         const char *name;
