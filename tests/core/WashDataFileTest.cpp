@@ -242,11 +242,35 @@ TEST(WashDataFileReader, HeaderCutShortKeepsWhatIsMissing) {
         ConfigBytes expected = Prefilled().Bytes();
         for (int i = 0; i < c.configBytesRead; ++i)
             expected[i] = fromFile[i];
-        if (c.configBytesRead > 0)
+        if (c.length > 15) // the header was read on from its format byte
             expected[3] &= static_cast<uint8_t>(~2);
         EXPECT_EQ(config.Bytes(), expected) << c.length;
         EXPECT_EQ(config.saveStamp, c.stampRead ? "0102031405" : "previous") << c.length;
         EXPECT_EQ(config.savedBy, c.nameRead ? "ann" : "someone") << c.length;
+    }
+}
+
+TEST(WashDataFileReader, OlderHeaderCutAfterFormatByteGetsItsDefaults) {
+    // The file ends before the machine type: the previous type stays and the header is read on
+    // as any header cut short, so the bytes the layout lacks still get their defaults.
+    const struct {
+        uint8_t formatByte;
+        int configBytes;
+    } cases[] = {{10, 10}, {11, 11}, {40, 10}, {41, 11}, {44, 14}};
+    const ConfigBytes defaults = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 17, 40, 150};
+    for (const auto &c : cases) {
+        FileImage image = Signature();
+        image.push_back(c.formatByte);
+        WashData data;
+        MachineConfig config = Prefilled();
+        ASSERT_TRUE(ReadWashData(image, data, config).ok) << int(c.formatByte);
+        ConfigBytes expected = Prefilled().Bytes();
+        expected[3] &= static_cast<uint8_t>(~2);
+        for (int i = c.configBytes; i < 14; ++i)
+            expected[i] = defaults[i];
+        EXPECT_EQ(config.Bytes(), expected) << int(c.formatByte);
+        EXPECT_EQ(config.saveStamp, "previous") << int(c.formatByte);
+        EXPECT_TRUE(data.SameContent(WashData())) << int(c.formatByte);
     }
 }
 

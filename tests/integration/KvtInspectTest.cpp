@@ -296,3 +296,36 @@ TEST_F(KvtInspect, JsonEscapesNames) {
                        "\"total\": 0, \"duration\": \"0:00\", \"marked\": false,\n"
                        "   \"steps\": []}]}\n");
 }
+
+// A file may lack a CycleEnd, so that the next CycleStart stands inside a cycle. The step list
+// shows it in its place as "unknown command" without a duration; the JSON lists it as well.
+TEST_F(KvtInspect, CycleStartInsideACycleIsAnUnknownCommand) {
+    std::string image = ReadFile(Sample("empty.kvt"));
+    image.pop_back(); // DataEnd
+    const std::string drain("\x04\x01\x00\x1e", 4);
+    const std::string spin("\x05\x64\x00\x1e", 4); // 500 rpm
+    image += std::string("\x00\x01", 2) + "A" + std::string(16, '\0') + drain;
+    image += std::string("\x00\x02", 2) + "B" + std::string(16, '\0') + spin + "\xFE\xFF";
+    const fs::path file = folder_ / "nested.kvt";
+    std::ofstream(file, std::ios::binary) << image;
+
+    const KvtRun steps = Kvt({"steps", file, "1"});
+    ASSERT_EQ(steps.exitCode, 0) << steps.err;
+    const auto lines = Lines(steps.out);
+    ASSERT_EQ(lines.size(), 3u) << steps.out;
+    EXPECT_EQ(Cells(lines[0])[1], "Drain 1");
+    EXPECT_EQ(lines[1], "2\tunknown command\t");
+    EXPECT_EQ(Cells(lines[2])[0], "3");
+    EXPECT_EQ(Cells(lines[2])[1], "Spin 1");
+
+    const KvtRun json = Kvt({"estimate", file, "--json"});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_NE(json.out.find("{\"position\": 2, \"type\": 0, \"codes\": [], \"time\": 0, "
+                            "\"duration\": \"0:00\", \"marked\": false, "
+                            "\"description\": \"unknown command\", \"remark\": \"\"}"),
+              std::string::npos)
+        << json.out;
+    EXPECT_NE(json.out.find("{\"position\": 3, \"type\": 5, \"codes\": [500, 0, 30]"),
+              std::string::npos)
+        << json.out;
+}

@@ -19,7 +19,9 @@ struct CycleWalk {
     std::size_t start = 0;
     int number = 0;
     uint32_t total = 0;
-    std::vector<std::size_t> steps; // record indexes; a stray CycleStart holds a position only
+    // Record indexes. A CycleStart inside the cycle (a file may lack a CycleEnd) holds its
+    // position like a step and is shown as "unknown command", as the step list shows it.
+    std::vector<std::size_t> steps;
 };
 
 std::vector<std::size_t> StepIndexes(const WashData &data, std::size_t start) {
@@ -59,14 +61,19 @@ std::string CodesJson(const WashRecord &record) {
     return codes + "]";
 }
 
+// The step's estimated time; a record that is no step has none.
+uint32_t StepTime(const WashRecord &record) {
+    return record.IsStep() ? record.time : 0;
+}
+
 std::string StepJson(LoadedFile &file, WarningMarks &marks, const CycleWalk &walk, int position) {
     const WashRecord &step = file.data.At(walk.steps[static_cast<std::size_t>(position - 1)]);
     std::string remark;
     EstimateCycle(file.data, walk.start, file.config, marks, position, remark);
     return "{\"position\": " + std::to_string(position) +
            ", \"type\": " + std::to_string(static_cast<int>(step.type)) +
-           ", \"codes\": " + CodesJson(step) + ", \"time\": " + std::to_string(step.time) +
-           ", \"duration\": " + JsonQuoted(DurationText(step.time)) +
+           ", \"codes\": " + CodesJson(step) + ", \"time\": " + std::to_string(StepTime(step)) +
+           ", \"duration\": " + JsonQuoted(DurationText(StepTime(step))) +
            ", \"marked\": " + JsonBool(marks.StepMarked(walk.number, position)) +
            ", \"description\": " + JsonQuoted(Utf8(StepDescription(step, file.config))) +
            ", \"remark\": " + JsonQuoted(Utf8(remark)) + "}";
@@ -76,11 +83,8 @@ std::string CycleJson(LoadedFile &file, WarningMarks &marks, std::size_t start) 
     const CycleWalk walk = Estimate(file, marks, start);
     const bool marked = marks.CycleMarked(walk.number);
     std::string steps;
-    for (std::size_t p = 1; p <= walk.steps.size(); ++p) {
-        if (file.data.At(walk.steps[p - 1]).type == RecordType::CycleStart)
-            continue;
+    for (std::size_t p = 1; p <= walk.steps.size(); ++p)
         steps += (steps.empty() ? "" : ", ") + StepJson(file, marks, walk, static_cast<int>(p));
-    }
     return "{\"number\": " + std::to_string(walk.number) +
            ", \"name\": " + JsonQuoted(Utf8(file.data.At(start).name)) +
            ", \"total\": " + std::to_string(walk.total) +
@@ -115,10 +119,9 @@ int RunSteps(const QString &path, int number) {
     const CycleWalk walk = Estimate(*file, marks, *start);
     for (std::size_t p = 1; p <= walk.steps.size(); ++p) {
         const WashRecord &step = file->data.At(walk.steps[p - 1]);
-        if (step.type == RecordType::CycleStart)
-            continue;
+        const std::string duration = step.IsStep() ? DurationText(step.time) : "";
         PrintLine(std::to_string(p) + "\t" + Utf8(StepDescription(step, file->config)) + "\t" +
-                  DurationText(step.time));
+                  duration);
     }
     return kExitOk;
 }

@@ -296,13 +296,15 @@ LoadResult ReadWashData(const FileImage &image, WashData &data, MachineConfig &c
         const auto layout = LayoutOf(*result.formatByte);
         if (!layout)
             return Reject(data, kFormatFailure, result.formatByte);
-        if (const auto machineType = reader.Byte()) {
-            if (*machineType >= kMachineTypeCount)
-                return Reject(data, kUnknownMachine, result.formatByte);
-            ReadConfig(reader, *layout, *machineType, config);
-            if (layout->stampAndName)
-                ReadStampAndName(reader, config);
-        }
+        // A file that ends before its machine type keeps the previous one and is read on
+        // like any other header cut short: the missing bytes keep their values, the bytes the
+        // format lacks get their defaults.
+        const uint8_t machineType = reader.Byte().value_or(config.machineType);
+        if (machineType >= kMachineTypeCount)
+            return Reject(data, kUnknownMachine, result.formatByte);
+        ReadConfig(reader, *layout, machineType, config);
+        if (layout->stampAndName)
+            ReadStampAndName(reader, config);
     }
     ReadRecords(reader, data.Records());
     data.EnsureDataEnd();
