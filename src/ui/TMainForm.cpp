@@ -183,6 +183,9 @@ void TMainForm::RefreshView(int code) {
         return;
     const RefreshScope scope(refreshDepth_);
     session_.BeginRefresh();
+    // The current step (and so the remark of its editor) is addressed from the current cycle's
+    // start: take it from the fresh table rather than from before the command.
+    session_.SyncCycleStart();
     if (code & kRefreshCycleList)
         RebuildCycleList();
     else if ((code & kRefreshCycleRow) && !session_.Data().IsEmpty())

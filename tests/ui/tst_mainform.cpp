@@ -431,6 +431,13 @@ void MainFormTest::warningMarksDrawRed() {
     QCOMPARE(Steps()->rowCount(), 2);
     QVERIFY(!RowIsRed(Steps(), 0));
     QVERIFY(RowIsRed(Steps(), 1));
+    // The estimate's remark for the current step reaches its editor.
+    auto *remark = Find<QLabel>("lblHeatRemark");
+    const QString before = remark->text();
+    Steps()->selectRow(1);
+    QVERIFY(Find<QWidget>("TFrameHeat1")->isVisible());
+    QVERIFY(!remark->text().trimmed().isEmpty());
+    QVERIFY(remark->text() != before);
 }
 
 void MainFormTest::unknownRecordInCycle() {
