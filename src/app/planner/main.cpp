@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QMessageBox>
 #include <QStringList>
+#include <exception>
 
 #include "config/ConfigStore.h"
 #include "platform/QtSerialPort.h"
@@ -17,14 +19,10 @@ using namespace korvanta;
 // Start-up of the desktop editor. A second start hands its file to the running copy and ends;
 // the first copy creates its windows, which live until the main window closes. The program
 // always ends with exit code 0.
-int main(int argc, char *argv[]) {
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("KVT"));
-    QCoreApplication::setApplicationName(QStringLiteral("KorvantaPlanner"));
+namespace {
 
-    SingleInstance instance;
-    if (!instance.BecomeFirstCopy())
-        return SingleInstance::HandOverToRunningCopy(QCoreApplication::arguments());
+// The first copy: its windows, then the event loop until the main window closes.
+int RunFirstCopy(SingleInstance &instance) {
     const QStringList arguments = QCoreApplication::arguments().mid(1);
 
     SettingsOptionsStore options;
@@ -55,5 +53,25 @@ int main(int argc, char *argv[]) {
                      [&window](const QString &text) { window.Files().HandOver(text); });
     window.show();
     QApplication::exec();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("KVT"));
+    QCoreApplication::setApplicationName(QStringLiteral("KorvantaPlanner"));
+
+    SingleInstance instance;
+    if (!instance.BecomeFirstCopy())
+        return SingleInstance::HandOverToRunningCopy(QCoreApplication::arguments());
+    try {
+        return RunFirstCopy(instance);
+    } catch (const std::exception &error) {
+        // An error that escapes start-up is shown in the standard error box.
+        QMessageBox::critical(nullptr, QStringLiteral("Korvanta Planner"),
+                              QString::fromLocal8Bit(error.what()));
+    }
     return 0;
 }
