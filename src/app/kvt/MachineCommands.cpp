@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 
+#include "KvtNetwork.h"
 #include "KvtOutput.h"
 #include "TerminalCommUi.h"
 #include "comm/BoardInfo.h"
@@ -152,6 +153,13 @@ struct Command {
     std::function<int(const QStringList &, const KvtCommonOptions &)> run;
 };
 
+// A network command with the port it opens.
+template <typename Run> auto Network(Run run) {
+    return [run](const QStringList &args, const KvtCommonOptions &options) {
+        return run(args, options, PortName(options));
+    };
+}
+
 const std::map<QString, Command> &Commands() {
     static const std::map<QString, Command> commands{
         {"write-cycles", {1, WriteCyclesCommand}},
@@ -164,6 +172,9 @@ const std::map<QString, Command> &Commands() {
         {"board-info", {0, BoardInfoCommand}},
         {"ports", {0, PortsCommand}},
         {"detect", {0, DetectCommand}},
+        {"net-scan", {0, Network(NetScanCommand)}},
+        {"net-write-cycles", {3, Network(NetWriteCyclesCommand)}},
+        {"net-write-software", {3, Network(NetWriteSoftwareCommand)}},
     };
     return commands;
 }
