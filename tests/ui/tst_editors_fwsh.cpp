@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "StepEditorBench.h"
+#include "ui/steps/NumberField.h"
 #include "ui/steps/TFrameWash1.h"
 
 using namespace korvanta;
@@ -44,6 +45,8 @@ private slots:
     void factoryNamesThePanels();
     void fillTypedLevels_data();
     void fillTypedLevels();
+    void fillLevelDecimalStepsPerUnits_data();
+    void fillLevelDecimalStepsPerUnits();
     void fillLevelButtonClickedTwiceKeepsItsLevel();
     void fillAuxiliaryInletAlone();
     void fillControlledTemperature_data();
@@ -159,6 +162,37 @@ void TestEditorsFwsh::fillTypedLevels() {
     if (code == 80 || code == 1)
         QVERIFY(!bench.Edit("EditLevelLow")->isEnabled());
     QCOMPARE(bench.host.refreshes.back(), 14);
+}
+
+void TestEditorsFwsh::fillLevelDecimalStepsPerUnits_data() {
+    QTest::addColumn<int>("units");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<int>("code");
+    // Inches step by 2 tenths up to 8, centimetres by 5 up to 5; the digit wraps.
+    QTest::newRow("inch up") << kEnglish << 11 << true << 12;
+    QTest::newRow("inch wraps up") << kEnglish << 14 << true << 10;
+    QTest::newRow("inch wraps down") << kEnglish << 10 << false << 14;
+    QTest::newRow("cm up") << kMetric << 10 << true << 11;
+    QTest::newRow("cm wraps up") << kMetric << 11 << true << 10;
+}
+
+void TestEditorsFwsh::fillLevelDecimalStepsPerUnits() {
+    QFETCH(int, units);
+    QFETCH(int, level);
+    QFETCH(bool, up);
+    QFETCH(int, code);
+    // Metric first: the field's increment must follow the units the step is shown in.
+    Bench bench(RecordType::Fill, kMetric, kThreeCompartmentType);
+    bench.host.advanced = true;
+    bench.Show(Step(RecordType::Fill, {1 | 16, 0, 11, 5, 0}));
+    bench.host.config.units = static_cast<uint8_t>(units);
+    bench.Show(Step(RecordType::Fill, {1 | 16, 0, level, 5, 0}));
+    const auto *field = bench.Find<NumberField>("EditLevelLowField");
+    QCOMPARE(field->Range().increment, units == kEnglish ? 2 : 5);
+    QCOMPARE(field->Range().max, units == kEnglish ? 8 : 5);
+    PressArrow(bench.editor.get(), "UpDownLevelLow", up);
+    QCOMPARE(bench.host.record.Code(3), code);
 }
 
 void TestEditorsFwsh::fillLevelButtonClickedTwiceKeepsItsLevel() {

@@ -34,6 +34,8 @@ public:
     void SetValue(int value);
     NumberFieldRange Range() const { return range_; }
     void SetRange(int min, int max);
+    // The step of one arrow press (a level's decimal digit steps by 2 or by 5 per the units).
+    void SetIncrement(int increment) { range_.increment = increment; }
     // What an emptied box becomes when it is left (0 unless a field says otherwise).
     void SetEmptyValue(int value) { emptyValue_ = value; }
 

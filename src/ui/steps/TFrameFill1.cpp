@@ -41,31 +41,9 @@ constexpr int kAuxHeatEnabled = 0;
 constexpr int kAuxHeatDisabled = 1;
 
 // The decimal digit of the level steps by 2 tenths of an inch or 5 tenths of a centimetre.
-class LevelDecimalField : public NumberField {
-public:
-    LevelDecimalField(const FillLevelScale &scale, QWidget *parent)
-        : NumberField("EditLevelLow", "UpDownLevelLow", RangeOf(scale), 0, parent),
-          increment_(scale.decimalStep) {}
-
-    void ApplyScale(const FillLevelScale &scale) {
-        increment_ = scale.decimalStep;
-        SetRange(0, RangeOf(scale).max);
-    }
-
-    static NumberFieldRange RangeOf(const FillLevelScale &scale) {
-        return {0, 10 - scale.decimalStep, scale.decimalStep, true, 2};
-    }
-
-protected:
-    int ArrowValue(int from, bool up) const override {
-        NumberFieldRange range = Range();
-        range.increment = increment_;
-        return NumberFieldArrow(range, from, up);
-    }
-
-private:
-    int increment_;
-};
+NumberFieldRange LevelDecimalRange(const FillLevelScale &scale) {
+    return {0, 10 - scale.decimalStep, scale.decimalStep, true, 2};
+}
 
 QWidget *Row(QWidget *parent, const QList<QWidget *> &widgets) {
     auto *row = new QWidget(parent);
@@ -88,7 +66,8 @@ TFrameFill1::TFrameFill1(EditorHost *host, QWidget *parent)
       level_(new NumberField(
           "EditLevel", "UpDownLevel", {0, FillLevelScaleFor(false).wholeMax, 1, false, 2},
           FillLevelToFields(kFillLevelLow, FillLevelScaleFor(false)).whole, this)),
-      levelLow_(new LevelDecimalField(FillLevelScaleFor(false), this)),
+      levelLow_(new NumberField("EditLevelLow", "UpDownLevelLow",
+                                LevelDecimalRange(FillLevelScaleFor(false)), 0, this)),
       levelDot_(MakeLabel("StaticText8", ".", this)),
       levelUnit_(MakeLabel("StaticText9", "cm", this)),
       volume_(MakeLabel("stFillVolume", "( 0l)", this)),
@@ -247,7 +226,8 @@ void TFrameFill1::ApplyConfiguration(const MachineConfig &config) {
     temp_->ApplyScale(TempScaleFor(config));
     const FillLevelScale &scale = FillLevelScaleFor(config.English());
     level_->SetRange(0, scale.wholeMax);
-    static_cast<LevelDecimalField *>(levelLow_)->ApplyScale(scale);
+    levelLow_->SetRange(0, LevelDecimalRange(scale).max);
+    levelLow_->SetIncrement(scale.decimalStep);
     levelUnit_->setText(scale.unit);
     auxHeatLabel_->setText("Auxiliary\nheat");
 }
