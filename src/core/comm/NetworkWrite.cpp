@@ -78,8 +78,8 @@ bool WriteNetworkCycles(NetworkLine &line, const std::string &path) {
         EndWrite(line, error, texts::kStatusCyclesError);
         return false;
     }
-    if (!std::equal(kWashSignature.begin(), kWashSignature.end(), file.bytes.begin(),
-                    file.bytes.end())) {
+    if (file.bytes.size() < kWashSignature.size() ||
+        !std::equal(kWashSignature.begin(), kWashSignature.end(), file.bytes.begin())) {
         error = NetworkTransferError::BadSignature;
         ShowError(line.ui, texts::kCycleFileInvalid);
         EndWrite(line, error, texts::kStatusCyclesError);
