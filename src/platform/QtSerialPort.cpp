@@ -42,6 +42,8 @@ bool QtSerialPort::Open(const std::string &name, const LinkSettings &link) {
 }
 
 void QtSerialPort::Close() {
+    beforeWrite_.clear();
+    wroteSinceRead_ = false;
     if (!port_->isOpen())
         return;
     port_->clear(QSerialPort::AllDirections);
@@ -59,10 +61,19 @@ void QtSerialPort::SetReadTimeoutConstant(int ms) {
     readConstantMs_ = ms;
 }
 
+// Takes in what the driver holds now, so that it can later be told apart from what comes after.
+void QtSerialPort::SetAsideArrived() {
+    while (port_->waitForReadyRead(0)) {
+    }
+    beforeWrite_ += port_->readAll();
+}
+
 bool QtSerialPort::Write(const uint8_t *data, std::size_t count) {
     if (!port_->isOpen())
         return false;
     port_->clearError();
+    SetAsideArrived();
+    wroteSinceRead_ = true;
     const auto size = static_cast<qint64>(count);
     if (port_->write(reinterpret_cast<const char *>(data), size) != size)
         return false;
@@ -79,14 +90,18 @@ bool QtSerialPort::Write(const uint8_t *data, std::size_t count) {
     return true;
 }
 
+// Drops everything that arrived before the command now waiting for its reply began to go out
+// (a stale or late answer to something earlier). The command's own reply is kept even when it
+// is already there; without a command since the last read, everything received is dropped.
 void QtSerialPort::DiscardInput() {
-    if (!port_->isOpen())
+    beforeWrite_.clear();
+    if (!port_->isOpen() || wroteSinceRead_)
         return;
-    // Drops both what Qt has buffered and what the driver still holds.
     port_->clear(QSerialPort::Input);
 }
 
 std::size_t QtSerialPort::Read(uint8_t *into, std::size_t count) {
+    wroteSinceRead_ = false;
     if (!port_->isOpen() || count == 0)
         return 0;
     port_->clearError();
@@ -94,7 +109,10 @@ std::size_t QtSerialPort::Read(uint8_t *into, std::size_t count) {
     QElapsedTimer timer;
     timer.start();
     qint64 lastByteAt = 0;
-    std::size_t got = 0;
+    // Bytes set aside at a write and not discarded since come first, in the order they arrived.
+    std::size_t got = std::min(count, static_cast<std::size_t>(beforeWrite_.size()));
+    std::copy_n(beforeWrite_.constData(), got, into);
+    beforeWrite_.remove(0, static_cast<qsizetype>(got));
     while (got < count) {
         if (port_->bytesAvailable() > 0) {
             const qint64 n =

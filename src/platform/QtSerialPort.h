@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+
 #include <memory>
 
 #include "comm/SerialPort.h"
@@ -27,7 +29,14 @@ public:
     void Sleep(int ms) override;
 
 private:
+    void SetAsideArrived();
+
     std::unique_ptr<QSerialPort> port_;
+    // What had arrived when the last write began. A reply read right after a command drops it;
+    // a plain read gets it first. Whatever came after the write began may already be the answer:
+    // a link without wire time (a pseudo-terminal) can carry it back before the read starts.
+    QByteArray beforeWrite_;
+    bool wroteSinceRead_ = false;
     LinkSettings link_ = FrontPanelLink;
     int readConstantMs_ = FrontPanelLink.readTotalConstantMs;
     int foundReadConstantMs_ = FrontPanelLink.readTotalConstantMs; // restored at Close

@@ -95,6 +95,36 @@ private slots:
         QCOMPARE(reply.At(0), uint8_t{0});
     }
 
+    // A peer that answers at once (a pseudo-terminal has no wire time) may beat the read: its
+    // reply is kept, while what came before the command is still dropped.
+    void replyFasterThanTheReadIsKept() {
+        const uint8_t frame[] = {0x02, 0x49, 0xB7, 0x03};
+        for (const QByteArray &before : {QByteArray(), QByteArray("stale", 5)}) {
+            PeerSends(before);
+            QTest::qWait(20);
+            QVERIFY(port_.SendBytes(frame, sizeof frame));
+            QCOMPARE(PeerReceives(), QByteArray("\x02\x49\xB7\x03", 4));
+            PeerSends(QByteArray("\x02\x06\x30\x03", 4));
+            QTest::qWait(20);
+            ReplyBuffer reply;
+            QCOMPARE(port_.ReceiveReply(reply, 4), std::size_t{4});
+            QCOMPARE(reply.At(1), uint8_t{0x06});
+        }
+    }
+
+    // Without a reply read (the network reads plainly), nothing received is dropped.
+    void plainReadAfterAWriteGetsEverything() {
+        PeerSends(QByteArray("ab", 2));
+        QTest::qWait(20);
+        const uint8_t byte = ';';
+        QVERIFY(port_.SendBytes(&byte, 1));
+        PeerSends(QByteArray("cd", 2));
+        std::size_t got = 0;
+        QByteArray bytes;
+        TimedRead(4, got, &bytes);
+        QCOMPARE(bytes, QByteArray("abcd", 4));
+    }
+
     void writtenBytesReachThePeer() {
         const uint8_t frame[] = {0x02, 0x49, 0xB7, 0x03};
         QVERIFY(port_.SendBytes(frame, sizeof frame));
