@@ -7,6 +7,7 @@
 #include "platform/QtSerialPort.h"
 #include "platform/SettingsOptionsStore.h"
 #include "ui/FileCommands.h"
+#include "ui/OptionsPortDetector.h"
 #include "ui/SingleInstance.h"
 #include "ui/TCommForm.h"
 #include "ui/TConfigForm.h"
@@ -36,6 +37,7 @@ int RunFirstCopy(SingleInstance &instance) {
     TOptionsForm optionsForm(window.Options(), options, &window);
     window.AttachOptionsForm(optionsForm);
     QtSerialPort port;
+    optionsForm.SetPortDetector(OptionsPortDetector(port, &optionsForm));
     TCommForm commForm(port, window.Options(), options, window.Folders(), config.config, &window);
     commForm.SetDisplayScale(window.DisplayScale());
     window.AttachCommForm(commForm);
