@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -15,7 +16,9 @@
 #include "../core/support/MemoryPort.h"
 #include "../core/support/ScriptedPeer.h"
 #include "comm/CommTexts.h"
+#include "ui/OptionsPortDetector.h"
 #include "ui/TCommForm.h"
+#include "ui/TOptionsForm.h"
 #include "ui/TVersionForm.h"
 
 using namespace korvanta;
@@ -263,6 +266,48 @@ private slots:
         QCOMPARE(port_.openedNames.size(), std::size_t{1}); // returning from the box: no reopen
         for (const char *name : {"Label7", "Label8", "Label9", "Label10"})
             QCOMPARE(Find<QLabel>(&form, name)->text(), QStringLiteral("no connection"));
+    }
+
+    // Auto detect of the options dialog: ports in list order, a refused one skipped, a silent
+    // one passed by, the first answering one selected; none answering leaves the selection.
+    void autoDetectSelectsTheFirstAnsweringPort() {
+        port_.refusedNames = {"A"};
+        std::vector<std::string> answering{"C", "D"};
+        peer_.answer = [&](const std::string &text) {
+            const std::string &name = port_.openedNames.back();
+            if (text != "VER" ||
+                std::find(answering.begin(), answering.end(), name) == answering.end())
+                return std::vector<uint8_t>{};
+            return ScriptedPeer::Framed("\x06" + std::string(40, '1'));
+        };
+        options_.portName = "B";
+        TOptionsForm form(options_, store_);
+        form.SetPortLister([] { return QStringList{"A", "B", "C", "D"}; });
+        form.SetPortDetector(OptionsPortDetector(port_, &form));
+        form.show();
+        auto *ports = Find<QComboBox>(&form, "cbComport");
+        auto *detect = Find<QPushButton>(&form, "btnDetect");
+        QVERIFY(detect->isEnabled());
+        {
+            BoxScript boxes({QMessageBox::Ok});
+            QTest::mouseClick(detect, Qt::LeftButton);
+            QCOMPARE(boxes.texts, QStringList{"Machine detected on C"});
+        }
+        QCOMPARE(ports->currentText(), QStringLiteral("C"));
+        QCOMPARE(port_.openedNames, (std::vector<std::string>{"A", "B", "C"}));
+        QVERIFY(!port_.IsOpen());
+        QCOMPARE(options_.portName, std::string("B")); // only OK takes the choice
+
+        answering.clear();
+        port_.openedNames.clear();
+        {
+            BoxScript boxes({QMessageBox::Ok});
+            QTest::mouseClick(detect, Qt::LeftButton);
+            QCOMPARE(boxes.texts, QStringList{"No machine found!"});
+        }
+        QCOMPARE(ports->currentText(), QStringLiteral("C"));
+        QCOMPARE(port_.openedNames, (std::vector<std::string>{"A", "B", "C", "D"}));
+        form.reject();
     }
 };
 
