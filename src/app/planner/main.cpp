@@ -13,6 +13,7 @@
 #include "ui/TConfigForm.h"
 #include "ui/TDebugForm.h"
 #include "ui/TMainForm.h"
+#include "ui/TNetForm.h"
 #include "ui/TOptionsForm.h"
 
 using namespace korvanta;
@@ -29,6 +30,8 @@ int RunFirstCopy(SingleInstance &instance) {
     SettingsOptionsStore options;
     // Held here for the configuration dialog object, which lives as long as the program.
     ConfigStore config;
+    // One serial port for every dialog that talks to a machine; each opens and closes it.
+    QtSerialPort port;
     // The debug window object owns the wash data, so it is made before the window that edits it.
     TDebugForm debug;
     TMainForm window(debug, config, &options);
@@ -36,8 +39,9 @@ int RunFirstCopy(SingleInstance &instance) {
     window.AttachConfigForm(configForm);
     TOptionsForm optionsForm(window.Options(), options, &window);
     window.AttachOptionsForm(optionsForm);
-    QtSerialPort port;
     optionsForm.SetPortDetector(OptionsPortDetector(port, &optionsForm));
+    TNetForm netForm(port, window.Options(), options, window.Folders(), &window);
+    window.AttachNetForm(netForm);
     TCommForm commForm(port, window.Options(), options, window.Folders(), config.config, &window);
     commForm.SetDisplayScale(window.DisplayScale());
     window.AttachCommForm(commForm);
