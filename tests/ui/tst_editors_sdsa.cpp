@@ -32,6 +32,8 @@ class TestEditorsSdsa : public QObject {
     Q_OBJECT
 
 private slots:
+    void panelsFitTheEditorColumnWithoutCutCaptions_data();
+    void panelsFitTheEditorColumnWithoutCutCaptions();
     void factoryNamesThePanels();
     void supplyMinimumTimeOnButtons_data();
     void supplyMinimumTimeOnButtons();
@@ -362,6 +364,42 @@ void TestEditorsSdsa::newStepsCopyTheStepShownLast() {
         bench.host.config.drains = 0x11;
         bench.Show(step);
         QCOMPARE(Codes(bench.NewStep()), Codes(step));
+    }
+}
+
+void TestEditorsSdsa::panelsFitTheEditorColumnWithoutCutCaptions_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("machineType");
+    for (int type = 1; type <= 8; ++type)
+        for (int machineType : {kThreeCompartmentType, kFourCompartmentType})
+            QTest::addRow("type %d on %d", type, machineType) << type << machineType;
+}
+
+void TestEditorsSdsa::panelsFitTheEditorColumnWithoutCutCaptions() {
+    // The main window's editor column is about 300 pixels wide at its smallest. A panel is
+    // placed at the size it asked for when the window first showed, before any step set the
+    // captions of the configuration (longer supply names, "110 \260F", gallons); showing a
+    // step must not leave a caption cut.
+    constexpr int kEditorColumn = 300;
+    QFETCH(int, type);
+    QFETCH(int, machineType);
+    Bench bench(static_cast<RecordType>(type), 1, machineType);
+    bench.host.advanced = true;
+    bench.window.show();
+    bench.editor->show();
+    bench.editor->adjustSize();
+    WashRecord step = bench.NewStep();
+    if (step.type == RecordType::Fill)
+        step.SetCode(3, 79); // a level without a button: the volume text in gallons
+    bench.Show(step);
+    QVERIFY(bench.editor->sizeHint().width() <= kEditorColumn);
+    for (QPushButton *button : bench.editor->findChildren<QPushButton *>()) {
+        if (!button->isVisibleTo(bench.editor.get()))
+            continue;
+        QVERIFY2(button->width() >= button->minimumSizeHint().width(),
+                 qPrintable(button->objectName()));
+        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width(),
+                 qPrintable(button->objectName()));
     }
 }
 

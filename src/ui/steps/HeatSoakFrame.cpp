@@ -1,9 +1,11 @@
 #include "ui/steps/HeatSoakFrame.h"
 
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QList>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "platform/Cp1252.h"
 #include "steps/HeatSoakCodes.h"
@@ -27,23 +29,27 @@ HeatSoakFrame::HeatSoakFrame(RecordType type, const Captions &captions, EditorHo
       time_(new TimeFields("Hour", {0, kHeatSoakHoursMax, 1, false, 2}, "Min", captions.hours,
                            captions.minutes, this)),
       remark_(MakeLabel(captions.remarkName, captions.remarkText, this)),
-      grid_(new QGridLayout(this)), lastInRange_(temp_->Value()) {
+      lastInRange_(temp_->Value()) {
     setObjectName(captions.frameName);
     temp_->UnitLabel()->setObjectName("StaticText1");
-    grid_->addWidget(MakeLabel("Label1", "Temp", this), 0, 0);
-    grid_->addWidget(temp_, 1, 0);
-    grid_->addWidget(temp_->UnitLabel(), 1, 1);
-    for (int i = 0; i < 4; ++i)
-        grid_->addWidget(temp_->Presets()[static_cast<std::size_t>(i)], 1, 3 + i);
-    grid_->addWidget(MakeLabel("StaticText5", captions.timeCaption, this), 2, 0);
-    grid_->addWidget(time_->Larger(), 3, 0);
-    grid_->addWidget(MakeLabel("StaticText10", "hour", this), 3, 1);
-    grid_->addWidget(time_->Smaller(), 3, 2);
-    grid_->addWidget(MakeLabel("StaticText11", "min", this), 3, 3);
-    remark_->setWordWrap(true);
-    grid_->addWidget(remark_, 4, 0, 1, 8);
-    grid_->setRowStretch(5, 1);
-    grid_->setColumnStretch(8, 1);
+    auto *rows = MakeRows(this);
+    AddRow(rows, {MakeLabel("Label1", "Temp", this)});
+    temperatureRow_ = new QHBoxLayout;
+    temperatureRow_->addWidget(temp_);
+    temperatureRow_->addWidget(temp_->UnitLabel());
+    AddRow(rows, temperatureRow_);
+    const auto &presets = temp_->Presets();
+    AddRow(rows, {presets[0], presets[1], presets[2], presets[3]});
+    AddRow(rows, {MakeLabel("StaticText5", captions.timeCaption, this)});
+    timeRow_ = new QHBoxLayout;
+    const QList<QWidget *> timeWidgets{time_->Larger(), MakeLabel("StaticText10", "hour", this),
+                                       time_->Smaller(), MakeLabel("StaticText11", "min", this)};
+    for (QWidget *widget : timeWidgets)
+        timeRow_->addWidget(widget);
+    AddRow(rows, timeRow_);
+    MakeRemarkLabel(remark_);
+    rows->addWidget(remark_);
+    rows->addStretch();
     time_->UpdateAlert();
     connect(temp_, &NumberField::TextChanged, this, &HeatSoakFrame::TemperatureTextChanged);
     connect(time_, &TimeFields::Edited, this,
@@ -68,7 +74,19 @@ void HeatSoakFrame::LoadStep(WashRecord &record) {
         Host()->RefreshView(kRefreshCycleRowAndSteps);
     }
     time_->Load(record, kHoursCode);
-    show();
+    ShowPanel(this);
+}
+
+void HeatSoakFrame::AddToTemperatureRow(QWidget *widget) {
+    AddBeforeStretch(temperatureRow_, widget);
+}
+
+void HeatSoakFrame::AddToTimeRow(QWidget *widget) {
+    AddBeforeStretch(timeRow_, widget);
+}
+
+void HeatSoakFrame::AddBeforeStretch(QHBoxLayout *row, QWidget *widget) {
+    row->insertWidget(row->count() - 1, widget);
 }
 
 void HeatSoakFrame::NewStepRecord(WashRecord &record) {

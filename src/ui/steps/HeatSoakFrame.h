@@ -4,7 +4,7 @@
 
 #include "ui/steps/StepEditor.h"
 
-class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 
 namespace korvanta {
@@ -36,19 +36,21 @@ public:
 protected:
     TemperatureField *Temperature() const { return temp_; }
     TimeFields *Time() const { return time_; }
-    // Row 1 holds the temperature presets from column 3 on; row 3 the time fields up to
-    // column 4. Subclasses add their own buttons after them.
-    QGridLayout *Grid() const { return grid_; }
+    // Subclasses add their own buttons after the temperature field and after the time fields.
+    void AddToTemperatureRow(QWidget *widget);
+    void AddToTimeRow(QWidget *widget);
 
 private:
     void TemperatureTextChanged(const QString &text);
     void StoreTemperature(int value);
+    static void AddBeforeStretch(QHBoxLayout *row, QWidget *widget);
 
     RecordType type_;
     TemperatureField *temp_;
     TimeFields *time_;
     QLabel *remark_;
-    QGridLayout *grid_;
+    QHBoxLayout *temperatureRow_ = nullptr;
+    QHBoxLayout *timeRow_ = nullptr;
     int lastInRange_;      // the field's last value within Min..Max while typing
     bool loading_ = false; // LoadStep decides itself whether to store what it shows
 };

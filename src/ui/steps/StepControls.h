@@ -33,6 +33,12 @@ QPushButton *MakeActionButton(const QString &name, const QString &caption, QWidg
 // A button that stays down or up: put it in a ToggleGroup, or use it alone as an on/off switch.
 QPushButton *MakeToggleButton(const QString &name, const QString &caption, QWidget *parent);
 
+// The label under an editor that shows the duration estimate's warning for the step: wraps,
+// and keeps room for three lines so a warning that arrives later is never cut.
+void MakeRemarkLabel(QLabel *label);
+// Shows an editor panel, first growing it when captions set since it was placed need more room.
+void ShowPanel(QWidget *panel);
+
 // A panel laid out as rows from the top; each row holds its controls side by side from the left.
 QVBoxLayout *MakeRows(QWidget *panel);
 void AddRow(QVBoxLayout *rows, std::initializer_list<QWidget *> controls);

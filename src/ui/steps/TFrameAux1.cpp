@@ -59,7 +59,7 @@ void TFrameAux1::LoadStep(WashRecord &record) {
     const int output = record.Code(kOutputCode);
     outputs_->SetDown(output);
     EnableTimeRow(AuxOutputUsesTime(output));
-    show();
+    ShowPanel(this);
 }
 
 void TFrameAux1::NewStepRecord(WashRecord &record) {

@@ -53,7 +53,7 @@ void TFrameDrain1::LoadStep(WashRecord &record) {
         drains_->SetDown(1);
     time_->Load(record, kMinutesCode);
     drains_->SetDown(record.Code(kDrainCode));
-    show();
+    ShowPanel(this);
 }
 
 void TFrameDrain1::NewStepRecord(WashRecord &record) {

@@ -1,6 +1,5 @@
 #include "ui/steps/TFrameFill1.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -85,7 +84,7 @@ TFrameFill1::TFrameFill1(EditorHost *host, QWidget *parent)
     compartmentRow_ = BuildCompartmentRow();
     layout->addWidget(compartmentRow_);
     layout->addWidget(BuildRotationRow());
-    remark_->setWordWrap(true);
+    MakeRemarkLabel(remark_);
     layout->addWidget(remark_);
     layout->addStretch();
     time_->UpdateAlert();
@@ -96,28 +95,32 @@ TFrameFill1::TFrameFill1(EditorHost *host, QWidget *parent)
 
 QWidget *TFrameFill1::BuildInletRows() {
     auto *box = new QWidget(this);
-    auto *grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(MakeLabel("StaticText1", "Inlets", this), 0, 0);
+    auto *rows = new QVBoxLayout(box);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addWidget(MakeLabel("StaticText1", "Inlets", this));
     const char *const names[] = {"sbControlled", "sbCold", "sbHot", "sbWarm"};
     const char *const captions[] = {"Controlled", "Cold", "Hot", "Warm"};
+    QList<QWidget *> inletRow;
     for (int id : {kCold, kCold + 1, kCold + 2, kControlled}) {
         QPushButton *button = MakeToggleButton(names[id], captions[id], this);
         inlets_->Add(button, id);
-        grid->addWidget(button, 0, id == kControlled ? 4 : id);
+        inletRow.append(button);
     }
     inlets_->SetDown(kCold);
-    grid->addWidget(reuse_, 0, 5);
+    rows->addWidget(Row(box, inletRow));
+    rows->addWidget(Row(box, {reuse_}));
     connect(inlets_, &ToggleGroup::Clicked, this, &TFrameFill1::sbInletsClick);
     connect(reuse_, &QPushButton::clicked, this, &TFrameFill1::sbInletsClick);
 
     temp_->UnitLabel()->setObjectName("StaticText7");
     QPushButton *cold = MakeActionButton("sbTempCold", "Cold", this);
     tempRow_ = {MakeLabel("StaticText5", "Temp", this), temp_, temp_->UnitLabel(), cold};
+    rows->addWidget(Row(box, tempRow_));
+    QList<QWidget *> presets;
     for (QPushButton *preset : temp_->Presets())
-        tempRow_.append(preset);
-    for (int i = 0; i < tempRow_.size(); ++i)
-        grid->addWidget(tempRow_[i], 1, i);
+        presets.append(preset);
+    rows->addWidget(Row(box, presets));
+    tempRow_.append(presets);
     connect(temp_, &NumberField::Left, this, &TFrameFill1::sbInletsClick);
     connect(temp_, &NumberField::Stepped, this, &TFrameFill1::sbInletsClick);
     connect(temp_, &TemperatureField::PresetChosen, this, &TFrameFill1::sbInletsClick);
@@ -131,28 +134,26 @@ QWidget *TFrameFill1::BuildInletRows() {
     auxHeat_->Add(enabled, kAuxHeatEnabled);
     auxHeat_->Add(disabled, kAuxHeatDisabled);
     auxHeatRow_ = {auxHeatLabel_, enabled, disabled};
-    for (int i = 0; i < auxHeatRow_.size(); ++i)
-        grid->addWidget(auxHeatRow_[i], 2, i);
+    rows->addWidget(Row(box, auxHeatRow_));
     connect(auxHeat_, &ToggleGroup::Clicked, this, &TFrameFill1::AuxHeatClick);
-    grid->setColumnStretch(9, 1);
     return box;
 }
 
 QWidget *TFrameFill1::BuildLevelRows() {
     auto *box = new QWidget(this);
-    auto *grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(MakeLabel("StaticText2", "Level", this), 0, 0);
+    auto *rows = new QVBoxLayout(box);
+    rows->setContentsMargins(0, 0, 0, 0);
+    QList<QWidget *> buttonRow{MakeLabel("StaticText2", "Level", this)};
     const char *const names[] = {"sbLow", "sbMed", "sbHigh", "sbOver"};
     const char *const captions[] = {"Low", "Med./Fill", "High", "Over"};
     for (int id = 0; id < 4; ++id) {
         QPushButton *button = MakeToggleButton(names[id], captions[id], this);
         levels_->Add(button, id);
-        grid->addWidget(button, 0, 1 + id);
+        buttonRow.append(button);
     }
     levels_->SetDown(static_cast<int>(FillLevelButton::Low));
-    grid->addWidget(Row(box, {level_, levelDot_, levelLow_, levelUnit_, volume_}), 1, 1, 1, 5);
-    grid->setColumnStretch(6, 1);
+    rows->addWidget(Row(box, buttonRow));
+    rows->addWidget(Row(box, {level_, levelDot_, levelLow_, levelUnit_, volume_}));
     connect(levels_, &ToggleGroup::Clicked, this, &TFrameFill1::LevelButtonClick);
     for (NumberField *field : {level_, levelLow_}) {
         connect(field, &NumberField::Left, this, &TFrameFill1::StoreLevel);
@@ -162,14 +163,19 @@ QWidget *TFrameFill1::BuildLevelRows() {
 }
 
 QWidget *TFrameFill1::BuildTimeRow() {
-    QList<QWidget *> row = {timeLabel_, time_->Larger(), MakeLabel("StaticText4", "min", this),
-                            time_->Smaller(), MakeLabel("StaticText6", "sec", this)};
+    auto *box = new QWidget(this);
+    auto *rows = new QVBoxLayout(box);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addWidget(Row(box, {timeLabel_, time_->Larger(), MakeLabel("StaticText4", "min", this),
+                              time_->Smaller(), MakeLabel("StaticText6", "sec", this)}));
     const char *const names[] = {"sbTime3", "sbTime5", "sbTime7"};
     const char *const captions[] = {"5:00", "10:00", "15:00"};
+    QList<QWidget *> presets;
     for (int i = 0; i < 3; ++i)
-        row.append(time_->AddPreset(names[i], captions[i], 5 * (i + 1), 0, this));
+        presets.append(time_->AddPreset(names[i], captions[i], 5 * (i + 1), 0, this));
+    rows->addWidget(Row(box, presets));
     connect(time_, &TimeFields::Edited, this, &TFrameFill1::StoreTime);
-    return Row(this, row);
+    return box;
 }
 
 QWidget *TFrameFill1::BuildCompartmentRow() {
@@ -208,7 +214,7 @@ void TFrameFill1::LoadStep(WashRecord &record) {
     auxHeat_->SetDown((code1 & kFillAuxHeat) != 0 ? kAuxHeatEnabled : kAuxHeatDisabled);
     time_->UpdateAlert();
     loading_ = false;
-    show();
+    ShowPanel(this);
 }
 
 bool TFrameFill1::Store(int refreshCode, const std::function<void(WashRecord &)> &write) {

@@ -1,6 +1,5 @@
 #include "ui/steps/TFrameHeat1.h"
 
-#include <QGridLayout>
 #include <QPushButton>
 
 #include "steps/HeatStep.h"
@@ -21,8 +20,7 @@ TFrameHeat1::TFrameHeat1(EditorHost *host, QWidget *parent)
     const char *const captions[] = {"0h15", "0h30"};
     for (int i = 0; i < 2; ++i) {
         const HeatTime preset = HeatTimePreset(i);
-        Grid()->addWidget(
-            Time()->AddPreset(names[i], captions[i], preset.hours, preset.minutes, this), 3, 5 + i);
+        AddToTimeRow(Time()->AddPreset(names[i], captions[i], preset.hours, preset.minutes, this));
     }
 }
 

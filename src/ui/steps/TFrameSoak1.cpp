@@ -1,6 +1,5 @@
 #include "ui/steps/TFrameSoak1.h"
 
-#include <QGridLayout>
 #include <QPushButton>
 
 #include "ui/steps/StepControls.h"
@@ -18,7 +17,7 @@ constexpr HeatSoakFrame::Captions kCaptions{
 TFrameSoak1::TFrameSoak1(EditorHost *host, QWidget *parent)
     : HeatSoakFrame(RecordType::Soak, kCaptions, host, parent) {
     QPushButton *noHeat = MakeActionButton("sbNoHeat", "No heat", this);
-    Grid()->addWidget(noHeat, 1, 2);
+    AddToTemperatureRow(noHeat);
     // Setting the text stores it, as every change of the field's text does.
     connect(noHeat, &QPushButton::clicked, this,
             [this] { Temperature()->SetValue(Temperature()->Scale().min); });

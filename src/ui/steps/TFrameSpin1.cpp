@@ -73,7 +73,7 @@ void TFrameSpin1::LoadStep(WashRecord &record) {
     // The force depends on the configured drum too, and the text may not have changed: the
     // label is always brought up to date when a step is shown.
     EditSpeedChange(speed_->Edit()->text());
-    show();
+    ShowPanel(this);
 }
 
 void TFrameSpin1::NewStepRecord(WashRecord &record) {

@@ -63,7 +63,7 @@ void TFrameSupply1::LoadStep(WashRecord &record) {
     // Hidden buttons show their bits too: they keep them for new steps.
     PutDown(soaps_, record.Code(kSoapCode));
     PutDown(remotes_, record.Code(kRemoteCode));
-    show();
+    ShowPanel(this);
 }
 
 void TFrameSupply1::NewStepRecord(WashRecord &record) {

@@ -1,10 +1,10 @@
 #include "ui/steps/TFrameWash1.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "config/MachineTypeTable.h"
 #include "platform/Cp1252.h"
@@ -74,72 +74,58 @@ TFrameWash1::TFrameWash1(EditorHost *host, QWidget *parent)
     noReverse_->setObjectName("CheckBox1");
     speed_->SetEmptyValue(kWashSpeedMin);
     temp_->UnitLabel()->setObjectName("StaticText8");
-    auto *grid = new QGridLayout(this);
+    auto *rows = MakeRows(this);
 
-    grid->addWidget(MakeLabel("StaticText12", "Mode", this), 0, 0);
+    AddRow(rows, {MakeLabel("StaticText12", "Mode", this)});
+    std::array<QPushButton *, kWashModeCount> modeButtons{};
     for (int mode = 1; mode <= kWashModeCount; ++mode) {
         auto *button =
             MakeToggleButton(QString("sbWash%1").arg(mode), QString("Wash %1").arg(mode), this);
         modes_->Add(button, mode);
-        grid->addWidget(button, 0, mode);
+        modeButtons[static_cast<std::size_t>(mode - 1)] = button;
     }
     modes_->SetDown(kInitialMode);
+    AddRow(rows, {modeButtons[0], modeButtons[1], modeButtons[2], modeButtons[3]});
+    AddRow(rows, {modeButtons[4], modeButtons[5], modeButtons[6]});
 
     QLabel *agitationLabel = MakeLabel("StaticText1", "Agitation", this);
     QLabel *agitationUnit = MakeLabel("StaticText6", "sec", this);
     QLabel *pauseLabel = MakeLabel("StaticText2", "Pause", this);
     QLabel *pauseUnit = MakeLabel("StaticText7", "sec", this);
-    grid->addWidget(agitationLabel, 1, 0);
-    grid->addWidget(agitation_, 1, 1);
-    grid->addWidget(agitationUnit, 1, 2);
-    grid->addWidget(pauseLabel, 1, 3);
-    grid->addWidget(pause_, 1, 4);
-    grid->addWidget(pauseUnit, 1, 5);
-    grid->addWidget(noReverse_, 1, 6, 1, 2);
+    AddRow(rows, {agitationLabel, agitation_, agitationUnit, pauseLabel, pause_, pauseUnit});
+    AddRow(rows, {noReverse_});
 
     QLabel *tempLabel = MakeLabel("StaticText3", "Temp", this);
     QPushButton *noHeat = MakeActionButton("sbNoHeat", "No heat", this);
-    grid->addWidget(tempLabel, 2, 0);
-    grid->addWidget(temp_, 2, 1);
-    grid->addWidget(temp_->UnitLabel(), 2, 2);
-    grid->addWidget(noHeat, 2, 3);
     tempRow_ = {tempLabel, temp_, temp_->UnitLabel(), noHeat};
-    for (int i = 0; i < 4; ++i) {
-        QPushButton *preset = temp_->Presets()[static_cast<std::size_t>(i)];
-        grid->addWidget(preset, 2, 4 + i);
+    AddRow(rows, {tempLabel, temp_, temp_->UnitLabel(), noHeat});
+    const auto &presets = temp_->Presets();
+    AddRow(rows, {presets[0], presets[1], presets[2], presets[3]});
+    for (QPushButton *preset : presets)
         tempRow_.append(preset);
-    }
 
     QLabel *speedLabel = MakeLabel("StaticText4", "Speed", this);
     QLabel *speedUnit = MakeLabel("StaticText9", "rpm", this);
     QPushButton *washSpeed = MakeActionButton("sbWash", "wash", this);
     QPushButton *gentleSpeed = MakeActionButton("sbGentle", "gentle", this);
-    grid->addWidget(speedLabel, 3, 0);
-    grid->addWidget(speed_, 3, 1);
-    grid->addWidget(speedUnit, 3, 2);
-    grid->addWidget(washSpeed, 3, 3);
-    grid->addWidget(gentleSpeed, 3, 4);
+    AddRow(rows, {speedLabel, speed_, speedUnit, washSpeed, gentleSpeed});
     advancedRows_ = {agitationLabel, agitation_, agitationUnit, pauseLabel, pause_,
                      pauseUnit,      speedLabel, speed_,        speedUnit};
 
-    grid->addWidget(MakeLabel("StaticText5", "Time", this), 4, 0);
-    grid->addWidget(time_->Larger(), 4, 1);
-    grid->addWidget(largerUnit_, 4, 2);
-    grid->addWidget(time_->Smaller(), 4, 3);
-    grid->addWidget(smallerUnit_, 4, 4);
+    AddRow(rows, {MakeLabel("StaticText5", "Time", this), time_->Larger(), largerUnit_,
+                  time_->Smaller(), smallerUnit_});
     const char *const presetNames[] = {"sbTime3", "sbTime5", "sbTime7"};
     for (int i = 0; i < 3; ++i) {
         timePresets_[static_cast<std::size_t>(i)] = MakeActionButton(presetNames[i], "", this);
-        grid->addWidget(timePresets_[static_cast<std::size_t>(i)], 4, 5 + i);
         connect(timePresets_[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
                 [this, i] { TimePreset(i); });
     }
+    AddRow(rows, {timePresets_[0], timePresets_[1], timePresets_[2]});
     SetModeCaptions(kInitialMode);
 
-    remark_->setWordWrap(true);
-    grid->addWidget(remark_, 5, 0, 1, 9);
-    grid->setRowStretch(6, 1);
-    grid->setColumnStretch(9, 1);
+    MakeRemarkLabel(remark_);
+    rows->addWidget(remark_);
+    rows->addStretch();
     for (QWidget *widget : advancedRows_) // until a step shows whether AdvancedMode is on
         widget->setEnabled(false);
 
@@ -191,7 +177,7 @@ void TFrameWash1::LoadStep(WashRecord &record) {
     EnableAdvancedRows();
     loading_ = false;
     noReverse_->setChecked(pause_->Value() == 0);
-    show();
+    ShowPanel(this);
 }
 
 void TFrameWash1::NewStepRecord(WashRecord &record) {
