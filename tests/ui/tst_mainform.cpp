@@ -1,5 +1,6 @@
 // The main window driven through its buttons and menu items, offscreen.
 #include <QAction>
+#include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -108,6 +109,10 @@ public:
 class MainFormTest : public QObject {
     Q_OBJECT
 
+public slots:
+    // Stands in for the system's document viewer.
+    void urlOpened(const QUrl &url) { opened_ = url; }
+
 private slots:
     void init();
     void cleanup();
@@ -129,6 +134,7 @@ private slots:
     void menusHoldTheirItems();
     void debugShortcutOpensDebugWindow();
     void helpMissingWarnsWithPath();
+    void helpOpensTheDocument();
     void closingAsksAboutChanges();
     void talkHandsOverWorkingFiles();
     void aboutBoxLink();
@@ -160,6 +166,7 @@ private:
     TDebugForm *debug_ = nullptr;
     ConfigStore *config_ = nullptr;
     TMainForm *window_ = nullptr;
+    QUrl opened_;
 };
 
 void MainFormTest::init() {
@@ -558,6 +565,26 @@ void MainFormTest::helpMissingWarnsWithPath() {
     QCOMPARE(warning.Text(),
              QStringLiteral("The help file: ") + expected + QStringLiteral(" does not exist!"));
     QVERIFY(window_->isVisible());
+}
+
+void MainFormTest::helpOpensTheDocument() {
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toUtf8());
+    cleanup();
+    init();
+    const QString folder = QString::fromStdString(window_->Folders().data);
+    QVERIFY(folder.startsWith(home.path()));
+    QVERIFY(QDir().mkpath(folder));
+    const QString document = folder + QStringLiteral("Korvanta Planner Instructions.pdf");
+    QFile file(document);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "urlOpened");
+    Find<QAction>("MenuHelpDocument")->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    qputenv("HOME", oldHome);
+    QCOMPARE(opened_, QUrl::fromLocalFile(document));
 }
 
 void MainFormTest::closingAsksAboutChanges() {
