@@ -117,8 +117,7 @@ TMainForm::TMainForm(TDebugForm &debug, ConfigStore &config, OptionsStore *optio
     CreateStatusBar();
     if (optionsStore_)
         options_ = ReadOptions(*optionsStore_);
-    if (options_.debugShortcutIsSpace)
-        actions_.showDebug->setShortcut(QKeySequence(Qt::Key_Space));
+    ApplyDebugShortcut();
     korvanta::ApplyCaptionSetting(actions_, options_.showCaption);
 
     // The Add Step toggle is 65 pixels wide at the design resolution; the scale follows the
@@ -570,7 +569,11 @@ void TMainForm::AttachConfigForm(TConfigForm &form) {
 }
 
 void TMainForm::AttachOptionsForm(TOptionsForm &form) {
-    connect(&form, &TOptionsForm::OptionsApplied, this, &TMainForm::ApplyCaptionSetting);
+    // OK takes the dialog's options, Cancel reads them back: either way they apply anew.
+    connect(&form, &TOptionsForm::OptionsApplied, this, [this] {
+        ApplyDebugShortcut();
+        ApplyCaptionSetting();
+    });
     EnableCommand({actions_.programOptions, actions_.tbSetup}, [this, &form] {
         form.exec();
         ConfigurationChanged();
@@ -624,6 +627,13 @@ void TMainForm::ApplyCaptionSetting() {
     korvanta::ApplyCaptionSetting(actions_, options_.showCaption);
     layout()->activate(); // the band's new height moves the client area now, not later
     ApplyLayout();
+}
+
+// A debug number other than the access code moves the debug screen onto the Space key.
+void TMainForm::ApplyDebugShortcut() {
+    actions_.showDebug->setShortcut(options_.debugShortcutIsSpace
+                                        ? QKeySequence(Qt::Key_Space)
+                                        : QKeySequence(QStringLiteral("Ctrl+Alt+D")));
 }
 
 void TMainForm::SaveOptions() {

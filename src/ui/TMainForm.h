@@ -114,6 +114,7 @@ private:
     void ConnectWindowCommands();
     void ApplyLayout();
     void KeepMinimumOuterSize();
+    void ApplyDebugShortcut();
     // Enables the menu item and toolbar button of a command whose dialog was given.
     void EnableCommand(std::initializer_list<QAction *> actions,
                        const std::function<void()> &command);
