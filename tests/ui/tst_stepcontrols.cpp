@@ -9,6 +9,7 @@
 #include "ui/steps/TemperatureField.h"
 #include "ui/steps/TimeFields.h"
 #include "ui/steps/ToggleGroup.h"
+#include "ui/steps/UpDownArrows.h"
 
 using namespace korvanta;
 using namespace korvanta::testing;
@@ -23,6 +24,8 @@ private slots:
     void leavingTakesOnlyValuesInRange();
     void arrowsStepWrapAndStopWithoutCarrying();
     void arrowsStartFromANumberTypedButNotLeft();
+    void arrowKeysAndClicksOnTheArrowsControlStep_data();
+    void arrowKeysAndClicksOnTheArrowsControlStep();
     void temperatureFieldRules_data();
     void temperatureFieldRules();
     void temperatureArrowsJumpTheGap();
@@ -132,6 +135,35 @@ void TestStepControls::arrowsStartFromANumberTypedButNotLeft() {
     PressArrow(&panel, "UpDownSec", true);
     QCOMPARE(field.Value(), 32);
     QCOMPARE(field.Edit()->text(), QString("32"));
+}
+
+void TestStepControls::arrowKeysAndClicksOnTheArrowsControlStep_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<int>("value");
+    QTest::newRow("up key in the box") << "key" << true << 46;
+    QTest::newRow("down key in the box") << "key" << false << 44;
+    QTest::newRow("upper half of the arrows") << "click" << true << 46;
+    QTest::newRow("lower half of the arrows") << "click" << false << 44;
+}
+
+void TestStepControls::arrowKeysAndClicksOnTheArrowsControlStep() {
+    QFETCH(QString, how);
+    QFETCH(bool, up);
+    QFETCH(int, value);
+    QWidget panel;
+    NumberField field("EditSec", "UpDownSec", kSmallerTimeUnit, 45, &panel);
+    QSignalSpy stepped(&field, &NumberField::Stepped);
+    if (how == "key") {
+        QTest::keyClick(field.Edit(), up ? Qt::Key_Up : Qt::Key_Down);
+    } else {
+        auto *arrows = panel.findChild<UpDownArrows *>("UpDownSec");
+        const QPoint at(arrows->width() / 2, up ? 1 : arrows->height() - 2);
+        QTest::mouseClick(arrows, Qt::LeftButton, {}, at);
+    }
+    QCOMPARE(field.Value(), value);
+    QCOMPARE(field.Edit()->text(), QString::number(value));
+    QCOMPARE(stepped.count(), 1);
 }
 
 void TestStepControls::temperatureFieldRules_data() {

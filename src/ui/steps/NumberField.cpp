@@ -30,6 +30,12 @@ protected:
             focusNextChild();
             return;
         }
+        // The arrow keys work the field's arrows, as with any edit box paired with spin arrows.
+        if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+            event->accept();
+            owner_->Step(event->key() == Qt::Key_Up);
+            return;
+        }
         // Keys without a character (arrows, Home, End) and Delete edit as usual.
         const QString text = event->text();
         if (!text.isEmpty() && text.at(0) != QChar(0x7F)) {

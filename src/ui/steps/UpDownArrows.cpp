@@ -1,5 +1,6 @@
 #include "ui/steps/UpDownArrows.h"
 
+#include <QMouseEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -30,6 +31,15 @@ UpDownArrows::UpDownArrows(const QString &name, QWidget *parent)
     layout->addWidget(down_);
     connect(up_, &QToolButton::clicked, this, [this] { emit Pressed(true); });
     connect(down_, &QToolButton::clicked, this, [this] { emit Pressed(false); });
+}
+
+void UpDownArrows::mousePressEvent(QMouseEvent *event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    emit Pressed(event->position().y() < height() / 2.0);
 }
 
 } // namespace korvanta

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QMouseEvent;
 class QToolButton;
 
 namespace korvanta {
@@ -19,6 +20,11 @@ public:
 
 signals:
     void Pressed(bool up);
+
+protected:
+    // A press that reaches the control itself rather than one of its two buttons (the edge
+    // between them, or a click sent to the control by name) counts for the half it hit.
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     QToolButton *up_;
