@@ -101,6 +101,8 @@ void TNetForm::BuildLayout() {
     machineList_->setColumnCount(2);
     machineList_->setHeaderLabels({QStringLiteral("Machine"), QStringLiteral("Type")});
     machineList_->setRootIsDecorated(false);
+    // Room for the check box, the picture and the caption.
+    machineList_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     machineList_->setMinimumSize(kListWidth, kListHeight);
     update_ = AddButton("BtnUpdate", QStringLiteral("&Update list"), &TNetForm::BtnUpdateClick);
     writeCycles_ = AddButton("BtnWriteCycles", QStringLiteral("Write &cycles"),
