@@ -113,6 +113,7 @@ NetworkTransferError SendBlocks(NetworkLine &line, const std::vector<uint8_t> &h
     for (std::uintmax_t index = 0;; ++index) {
         Broadcast(line, number, NetworkBlock(head, size, static_cast<std::size_t>(index)));
         ShowNetworkProgress(line, number);
+        line.ui.ProcessEvents(); // the dialog stays alive; it ignores clicks while writing
         line.port.Sleep(plan.blockPauseMs);
         if (!AskEveryTicked(line, Confirm(plan.acceptsOkConfirm)))
             return NetworkTransferError::BlockNotConfirmed;
