@@ -16,12 +16,6 @@ void WarningMarks::ClearCycle(int number) {
     steps_[static_cast<std::size_t>(number)].reset();
 }
 
-void WarningMarks::ClearAll() {
-    cycles_.reset();
-    for (auto &steps : steps_)
-        steps.reset();
-}
-
 void WarningMarks::MarkStep(int number, int step) {
     if (!ValidNumber(number))
         return;

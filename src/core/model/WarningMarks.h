@@ -14,7 +14,6 @@ public:
     static constexpr int kSteps = 256;
 
     void ClearCycle(int number);
-    void ClearAll();
     // Marks the step and its cycle.
     void MarkStep(int number, int step);
     bool CycleMarked(int number) const;

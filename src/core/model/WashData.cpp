@@ -76,15 +76,6 @@ void WashData::Erase(std::size_t index) {
         records_.erase(records_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
-void WashData::ReplaceContent(std::size_t index, const WashRecord &from) {
-    if (index >= records_.size())
-        return;
-    WashRecord &to = records_[index];
-    to.type = from.type;
-    to.codes = from.codes;
-    to.name = from.name;
-}
-
 void WashData::EnsureDataEnd() {
     if (records_.empty() || records_.back().type != RecordType::DataEnd)
         records_.push_back(WashRecord::MakeDataEnd());

@@ -43,8 +43,6 @@ public:
 
     void Insert(std::size_t index, WashRecord record);
     void Erase(std::size_t index);
-    // Replaces type and codes (and name) of the record at index by those of another.
-    void ReplaceContent(std::size_t index, const WashRecord &from);
 
     // Ensures the list ends with DataEnd (a file may lack it).
     void EnsureDataEnd();

@@ -58,10 +58,6 @@ std::optional<FillLevelButton> FillLevelButtonFor(int levelCode) {
     }
 }
 
-bool FillLevelDecimalEditable(int whole, const FillLevelScale &scale) {
-    return whole != 0 && whole != scale.wholeMax;
-}
-
 std::string FillLevelText(int levelCode, const FillLevelScale &scale) {
     const FillLevelFields fields = FillLevelToFields(levelCode, scale);
     return std::to_string(fields.whole) + "." + std::to_string(fields.decimal) + " " + scale.unit;

@@ -41,9 +41,6 @@ int FillLevelButtonCode(FillLevelButton button);
 // The button that shows a level code, if any.
 std::optional<FillLevelButton> FillLevelButtonFor(int levelCode);
 
-// The decimal field can be edited only when the whole part is neither 0 nor its Max.
-bool FillLevelDecimalEditable(int whole, const FillLevelScale &scale);
-
 // "7.5 cm" / "5.6 inch".
 std::string FillLevelText(int levelCode, const FillLevelScale &scale);
 

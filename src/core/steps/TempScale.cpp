@@ -20,12 +20,6 @@ constexpr TempScale kInitial{
 
 } // namespace
 
-const TempScale &EnglishTempScale() {
-    return kEnglish;
-}
-const TempScale &MetricTempScale() {
-    return kMetric;
-}
 const TempScale &InitialTempScale() {
     return kInitial;
 }

@@ -24,8 +24,6 @@ struct TempScale {
 constexpr int kTempFieldMaxLength = 3; // characters of the edit box
 
 const TempScale &TempScaleFor(const MachineConfig &config);
-const TempScale &EnglishTempScale();
-const TempScale &MetricTempScale();
 
 // Captions and range the panels carry before they first show a step (captions without a
 // blank, range 32..200); the field's value is then kInitialTempValue.
