@@ -51,10 +51,6 @@ private:
 
 } // namespace
 
-QString TAboutForm::WebAddress() {
-    return QString::fromLatin1(kWebAddress);
-}
-
 TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TAboutForm"));
     setWindowTitle(QStringLiteral("About Korvanta Planner"));

@@ -10,8 +10,6 @@ class TAboutForm : public QDialog {
     Q_OBJECT
 public:
     explicit TAboutForm(QWidget *parent = nullptr);
-
-    static QString WebAddress();
 };
 
 } // namespace korvanta

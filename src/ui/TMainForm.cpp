@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
@@ -12,7 +11,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTableWidget>

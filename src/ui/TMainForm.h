@@ -58,7 +58,6 @@ public:
     ConfigStore &Configuration() { return config_; }
     ProgramOptions &Options() { return options_; }
     const KnownFolders &Folders() const { return folders_; }
-    TDebugForm &DebugForm() { return debug_; }
     // Percent; every design distance d of the layout is d x scale / 100.
     uint8_t DisplayScale() const { return scale_; }
 

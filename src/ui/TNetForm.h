@@ -33,7 +33,6 @@ public:
     // Replaces the platform's file dialog (tests).
     void SetFileDialog(FileDialogFunction dialog) { fileDialog_ = std::move(dialog); }
     const NetworkState &State() const { return state_; }
-    bool WriteRunning() const { return busy_; }
 
     void done(int result) override;
 
