@@ -28,9 +28,8 @@ public:
     virtual void ConfigChanged() {}
     // The whole wash data was cleared (New, a rejected file, data read from a machine): the
     // editors that keep a start-up choice go back to it, by the configuration in force at that
-    // moment. An editor overrides either of the two; the window calls DataCleared().
-    virtual void DataCleared() { WashDataCleared(); }
-    virtual void WashDataCleared() {}
+    // moment.
+    virtual void DataCleared() {}
 
 protected:
     EditorHost *Host() const { return host_; }

@@ -29,13 +29,12 @@ public:
     void LoadStep(WashRecord &record) override;
     void NewStepRecord(WashRecord &record) override;
     void SetRemark(const std::string &remark) override;
-    void WashDataCleared() override { sbWashClick(); }
-
-    // The "wash" speed preset: the normal wash speed of the configured machine type. Run at
-    // start-up once the configuration exists and whenever the wash data is cleared.
-    void sbWashClick();
+    // The speed goes back to the "wash" preset of the configured machine type.
+    void DataCleared() override { sbWashClick(); }
 
 private:
+    // The "wash" speed preset: the normal wash speed of the configured machine type.
+    void sbWashClick();
     void SelectMode(int mode);
     void SetModeCaptions(int mode);
     void EnableAdvancedRows();
