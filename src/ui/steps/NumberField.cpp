@@ -94,7 +94,6 @@ void NumberField::SetRange(int min, int max) {
 }
 
 void NumberField::SetAlert(bool on) {
-    alert_ = on;
     QPalette palette = normalPalette_;
     if (on)
         palette.setColor(QPalette::Base, kAlertColour);

@@ -41,10 +41,8 @@ public:
 
     // The background colour that asks for attention (red 255, green 128, blue 128).
     void SetAlert(bool on);
-    bool Alert() const { return alert_; }
 
     QLineEdit *Edit() const { return edit_; }
-    UpDownArrows *Arrows() const { return arrows_; }
 
     // The rules of leaving the box and of one arrow press; the edit box and the arrows call
     // them, and so may a panel that needs the field settled before it stores.
@@ -71,7 +69,6 @@ private:
     NumberFieldRange range_;
     int value_;
     int emptyValue_ = 0;
-    bool alert_ = false;
     QLineEdit *edit_;
     UpDownArrows *arrows_;
     QPalette normalPalette_;

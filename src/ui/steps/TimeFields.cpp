@@ -36,11 +36,6 @@ void TimeFields::Set(int larger, int smaller) {
     smaller_->SetValue(smaller);
 }
 
-void TimeFields::SetEnabled(bool enabled) {
-    larger_->setEnabled(enabled);
-    smaller_->setEnabled(enabled);
-}
-
 void TimeFields::UpdateAlert() {
     const bool alert = ZeroTimeAlert(LargerValue(), SmallerValue());
     larger_->SetAlert(alert);

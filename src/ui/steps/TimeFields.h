@@ -31,7 +31,6 @@ public:
     int LargerValue() const;
     int SmallerValue() const;
     void Set(int larger, int smaller);
-    void SetEnabled(bool enabled);
 
     // Both fields get the alert colour while both are 0.
     void UpdateAlert();
