@@ -44,12 +44,12 @@ QVBoxLayout *MakeRows(QWidget *panel);
 void AddRow(QVBoxLayout *rows, std::initializer_list<QWidget *> controls);
 void AddRow(QVBoxLayout *rows, QLayout *row);
 
+// The current step's record when it is a step of this type, else nullptr.
+WashRecord *CurrentStepOfType(EditorHost *host, RecordType type);
 // The store-then-refresh rule of every editor control: write into the current step's record,
 // but only when that record is a step of the editor's type, then ask the main window to
 // refresh with the code (4 step list, 6 cycle row and step list, 12 and 14 also the editor).
 // Returns false, without refreshing, when there was nothing to write into.
-// The current step's record when it is a step of this type, else nullptr.
-WashRecord *CurrentStepOfType(EditorHost *host, RecordType type);
 bool StoreStep(EditorHost *host, RecordType type, int refreshCode,
                const std::function<void(WashRecord &)> &write);
 
