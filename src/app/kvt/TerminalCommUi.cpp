@@ -82,7 +82,6 @@ void TerminalCommUi::ClearBar() {
 }
 
 Answer TerminalCommUi::Ask(const std::string &text, BoxIcon, BoxButtons buttons) {
-    lastMessage_ = text;
     PrintLine(text);
     Answer answer = Answer::Ok;
     if (buttons == BoxButtons::YesNo) {

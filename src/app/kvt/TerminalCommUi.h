@@ -24,9 +24,6 @@ public:
     Answer Ask(const std::string &text, BoxIcon icon, BoxButtons buttons) override;
     std::string ChooseFile(const FileRequest &request) override;
 
-    // The last message box text shown (a failure's reason).
-    const std::string &LastMessage() const { return lastMessage_; }
-
 private:
     void PrintLine(const std::string &text);
     void DrawBar();
@@ -36,7 +33,6 @@ private:
     bool yes_;
     std::string chosenPath_;
     std::string shown_[2];
-    std::string lastMessage_;
     bool terminal_;
     bool gaugeVisible_ = false;
     bool barDrawn_ = false;

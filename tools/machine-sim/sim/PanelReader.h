@@ -27,7 +27,6 @@ public:
 
     std::optional<PanelRequest> Feed(uint8_t byte);
     void ExpectBlock();
-    bool ExpectingBlock() const { return mode_ == Mode::Block; }
     void Reset(); // the line went quiet: forget any half-received frame or block
 
 private:
