@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -17,6 +18,7 @@
 #include "comm/PortDetection.h"
 #include "comm/PricesTransfer.h"
 #include "comm/SoftwareTransfer.h"
+#include "comm/WashFileHeader.h"
 #include "files/Options.h"
 #include "platform/PortList.h"
 #include "platform/QtSerialPort.h"
@@ -25,8 +27,6 @@
 namespace korvanta {
 
 namespace {
-constexpr std::size_t kFileTypeOffset = 16; // MachineType in a wash data file header
-
 int Exit(bool ok) {
     return ok ? kExitOk : kExitFailed;
 }
@@ -54,8 +54,8 @@ struct Session {
 
 // The configured machine type of a wash data file: the one saved in its header.
 int FileMachineType(const std::string &path) {
-    const FileBytes head = ReadFileBytes(path, kFileTypeOffset + 1);
-    return head.bytes.size() > kFileTypeOffset ? head.bytes[kFileTypeOffset] : 0;
+    const FileBytes head = ReadFileBytes(path, kWashFileTypeAt + 1);
+    return std::max(0, WashFileByte(head.bytes, kWashFileTypeAt));
 }
 
 int WriteCyclesCommand(const QStringList &args, const KvtCommonOptions &options) {

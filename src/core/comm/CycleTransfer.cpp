@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <fstream>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "comm/CommTexts.h"
@@ -16,6 +15,7 @@
 #include "comm/TransferSteps.h"
 #include "comm/VerifyReply.h"
 #include "comm/VersionReply.h"
+#include "comm/WashFileHeader.h"
 #include "config/MachineTypeTable.h"
 
 namespace korvanta {
@@ -23,10 +23,6 @@ namespace korvanta {
 namespace {
 // The machine stores at most 256 blocks of 256 bytes.
 constexpr std::uintmax_t kMaxCycleFileBytes = 65536;
-// The first 12 characters of the wash data signature (its version digits are not tested).
-constexpr std::string_view kWashSignature = "KORVANTA-DAT";
-constexpr std::size_t kTypeOffset = 16;   // MachineType in the file header
-constexpr std::size_t kDrainsOffset = 18; // Drains in the file header
 // A coin type is only refused on a non-coin keypad by firmware newer than this.
 constexpr int kLastFirmwareWithoutCoinCheck = 104;
 
@@ -36,17 +32,13 @@ struct CycleFile {
     int drains = -1;
 };
 
-int ByteAt(const std::vector<uint8_t> &bytes, std::size_t at) {
-    return at < bytes.size() ? bytes[at] : -1;
-}
-
 std::optional<CycleFile> CheckCycleFile(CommUi &ui, const std::string &path) {
     FileBytes file = ReadFileBytes(path, kMaxCycleFileBytes);
-    if (!CheckSignedFile(ui, file, kWashSignature, kMaxCycleFileBytes, texts::kCyclesTooBig))
+    if (!CheckSignedFile(ui, file, kWashFileSignature, kMaxCycleFileBytes, texts::kCyclesTooBig))
         return std::nullopt;
     CycleFile cycles;
-    cycles.machineType = ByteAt(file.bytes, kTypeOffset);
-    cycles.drains = ByteAt(file.bytes, kDrainsOffset);
+    cycles.machineType = WashFileByte(file.bytes, kWashFileTypeAt);
+    cycles.drains = WashFileByte(file.bytes, kWashFileDrainsAt);
     cycles.bytes = std::move(file.bytes);
     return cycles;
 }

@@ -1,26 +1,18 @@
 #include "comm/NetworkWrite.h"
 
 #include <algorithm>
-#include <string_view>
 
 #include "comm/FileBytes.h"
 #include "comm/FirmwareImage.h"
 #include "comm/NetworkTransfer.h"
+#include "comm/WashFileHeader.h"
 
 namespace korvanta {
 
 namespace {
-constexpr std::string_view kWashSignature = "KORVANTA-DAT";
-constexpr std::size_t kFileTypeAt = 16;   // MachineType in a wash data file
-constexpr std::size_t kFileDrainsAt = 18; // Drains
-
 bool AnyTicked(const NetworkState &state) {
     return std::any_of(state.machines.begin(), state.machines.end(),
                        [](const NetworkMachine &m) { return m.ticked; });
-}
-
-int ByteAt(const FileBytes &file, std::size_t at) {
-    return at < file.bytes.size() ? file.bytes[at] : -1;
 }
 
 void ShowError(CommUi &ui, const char *text) {
@@ -78,15 +70,15 @@ bool WriteNetworkCycles(NetworkLine &line, const std::string &path) {
         EndWrite(line, error, texts::kStatusCyclesError);
         return false;
     }
-    if (file.bytes.size() < kWashSignature.size() ||
-        !std::equal(kWashSignature.begin(), kWashSignature.end(), file.bytes.begin())) {
+    if (file.bytes.size() < kWashFileSignature.size() ||
+        !std::equal(kWashFileSignature.begin(), kWashFileSignature.end(), file.bytes.begin())) {
         error = NetworkTransferError::BadSignature;
         ShowError(line.ui, texts::kCycleFileInvalid);
         EndWrite(line, error, texts::kStatusCyclesError);
         return false;
     }
-    const int type = ByteAt(file, kFileTypeAt);
-    const int drains = ByteAt(file, kFileDrainsAt);
+    const int type = WashFileByte(file.bytes, kWashFileTypeAt);
+    const int drains = WashFileByte(file.bytes, kWashFileDrainsAt);
     if (!ConfigurationAccepted(line, type, drains)) {
         EndWrite(line, error, texts::kStatusCyclesError);
         return false;
