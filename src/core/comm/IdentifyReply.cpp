@@ -16,10 +16,6 @@ int HexDigit(char c) {
         return c - 'a' + 10;
     return -1;
 }
-
-int HexAt(const ReplyBuffer &reply, std::size_t at) {
-    return HexByte(static_cast<char>(reply.At(at)), static_cast<char>(reply.At(at + 1)));
-}
 } // namespace
 
 int HexByte(char high, char low) {
@@ -28,16 +24,20 @@ int HexByte(char high, char low) {
     return h < 0 || l < 0 ? -1 : h * 16 + l;
 }
 
+int HexByteAt(const ReplyBuffer &reply, std::size_t at) {
+    return HexByte(static_cast<char>(reply.At(at)), static_cast<char>(reply.At(at + 1)));
+}
+
 int HexWord(const ReplyBuffer &reply, std::size_t at) {
-    const int high = HexAt(reply, at);
-    const int low = HexAt(reply, at + 2);
+    const int high = HexByteAt(reply, at);
+    const int low = HexByteAt(reply, at + 2);
     return high < 0 || low < 0 ? -1 : high * 256 + low;
 }
 
 IdentifiedMachine ReadIdentifyReply(const ReplyBuffer &reply) {
     IdentifiedMachine machine;
-    machine.machineType = HexAt(reply, 2);
-    const int swapped = HexAt(reply, 4);
+    machine.machineType = HexByteAt(reply, 2);
+    const int swapped = HexByteAt(reply, 4);
     if (swapped >= 0)
         machine.drains = ((swapped & 0x0F) << 4) | (swapped >> 4);
     machine.coin = reply.received >= kCoinIdentifyBytes && reply.At(kCoinLetterAt) == 'C';

@@ -17,6 +17,8 @@ IdentifiedMachine ReadIdentifyReply(const ReplyBuffer &reply);
 
 // Two hex digits (either case) as a number, -1 when either is not a hex digit.
 int HexByte(char high, char low);
+// The two hex digits at `at` in the reply as a number, -1 when either is not a hex digit.
+int HexByteAt(const ReplyBuffer &reply, std::size_t at);
 // Four hex digits as a number, -1 when any is not a hex digit.
 int HexWord(const ReplyBuffer &reply, std::size_t at);
 

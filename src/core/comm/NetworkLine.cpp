@@ -12,19 +12,15 @@ namespace {
 constexpr int kLastScannedAddress = 4;
 constexpr std::size_t kIdentifyTextBytes = 11;
 
-int HexAt(const ReplyBuffer &reply, std::size_t at) {
-    return HexByte(static_cast<char>(reply.At(at)), static_cast<char>(reply.At(at + 1)));
-}
-
 // The machine's identity from a valid reply to "I": its type at index 3-4 and its drains
 // byte, sent with its nibbles swapped, at index 5-6. Digits that are not hex count as an
 // unknown type and no drains.
 NetworkMachine IdentifiedAt(int address, const ReplyBuffer &reply) {
     NetworkMachine machine;
     machine.address = address;
-    const int type = HexAt(reply, kNetworkTextAt);
+    const int type = HexByteAt(reply, kNetworkTextAt);
     machine.machineType = type < 0 ? 0xFF : type;
-    const int swapped = HexAt(reply, kNetworkTextAt + 2);
+    const int swapped = HexByteAt(reply, kNetworkTextAt + 2);
     machine.drains = swapped < 0 ? 0 : (swapped & 0x0F) << 4 | swapped >> 4;
     return machine;
 }

@@ -57,8 +57,7 @@ bool NetworkTransaction(SerialPort &port, ReplyBuffer &reply, int address,
     if (start >= kStartSearchLimit)
         return false;
     MoveToFront(reply, start);
-    if (reply.At(0) != kNetworkStart ||
-        HexByte(static_cast<char>(reply.At(1)), static_cast<char>(reply.At(2))) != address)
+    if (reply.At(0) != kNetworkStart || HexByteAt(reply, 1) != address)
         return false;
     return ChecksumRight(reply);
 }
