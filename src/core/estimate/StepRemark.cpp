@@ -4,6 +4,7 @@
 
 #include "estimate/StepRules.h"
 #include "model/Conversions.h"
+#include "steps/WashStep.h"
 
 namespace korvanta {
 
@@ -50,7 +51,7 @@ std::string StepRemark(const WashRecord &step, const TubState &after, const Mach
         return FillRemark(after, config);
     case RecordType::Wash:
         // A cool-down misses its temperature for lack of cold water, never for lack of heat.
-        return TemperatureRemark(step.Code(1) != kCooldownWashMode, after, config);
+        return TemperatureRemark(step.Code(1) != kWashCooldownMode, after, config);
     case RecordType::Soak:
     case RecordType::Heat:
         return TemperatureRemark(true, after, config);

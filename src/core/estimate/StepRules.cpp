@@ -4,6 +4,9 @@
 
 #include "config/MachineTypeTable.h"
 #include "estimate/WaterFormulas.h"
+#include "steps/AuxStep.h"
+#include "steps/SupplyStep.h"
+#include "steps/WashStep.h"
 
 namespace korvanta {
 
@@ -12,9 +15,6 @@ namespace {
 constexpr int64_t kSpinRampSeconds = 84;   // run-up of a spin that does not follow a spin
 constexpr int64_t kDrainSeconds = 60;      // draining a tub that holds water
 constexpr int64_t kEmptyDrainSeconds = 15; // draining an empty tub
-constexpr int64_t kMinCompartmentFlushSeconds = 15;
-constexpr int kFlushedCompartments = 0x01 | 0x08; // softener and bleach need a minimum flush
-constexpr int kSingleShotAuxOutput = 1;           // output 1 has no time of its own
 // The cool-down's cold inlet is open for only 3 of every 13 seconds of the step.
 constexpr int64_t kCooldownCycle = 13;
 constexpr int64_t kCooldownOpen = 3;
@@ -102,10 +102,10 @@ int64_t FillStepSeconds(const WashRecord &step, TubState &tub, const EstimateCon
 
 int64_t WashStepSeconds(const WashRecord &step, TubState &tub, const EstimateContext &ctx) {
     const int64_t mode = ByteCode(step, 1);
-    if (mode == kCooldownWashMode)
+    if (mode == kWashCooldownMode)
         return CooldownSeconds(step, tub, ctx);
     const int64_t duration = MinutesSeconds(step, 6);
-    if (mode == kDrainWashMode) {
+    if (mode == kWashDrainMode) {
         tub.temperature = 0;
         tub.level = 0;
         return duration;
@@ -121,8 +121,8 @@ int64_t SupplyStepSeconds(const WashRecord &step, TubState &tub, const EstimateC
     const int compartments = static_cast<int>(ByteCode(step, 1));
     if (compartments == 0)
         return t;
-    if (ctx.compartmentMachine && (compartments & kFlushedCompartments) != 0)
-        t = std::max(t, kMinCompartmentFlushSeconds);
+    if (ctx.compartmentMachine && (compartments & kSupplyFlushedSoapBits) != 0)
+        t = std::max<int64_t>(t, kSupplyMinimumSoapSeconds);
     const InletWater water = SupplyWater(compartments, ctx.compartmentMachine, ctx.supply);
     const int64_t added = VolumeIn(t, water.flowLpm);
     tub.temperature =
@@ -161,7 +161,7 @@ int64_t SoakStepSeconds(const WashRecord &step, TubState &tub, const EstimateCon
 }
 
 int64_t AuxStepSeconds(const WashRecord &step) {
-    return ByteCode(step, 1) == kSingleShotAuxOutput ? 0 : MinutesSeconds(step, 2);
+    return ByteCode(step, 1) == kAuxSoftWashOutput ? 0 : MinutesSeconds(step, 2);
 }
 
 int64_t HeatStepSeconds(const WashRecord &step, TubState &tub, const EstimateContext &ctx) {

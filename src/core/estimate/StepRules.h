@@ -34,7 +34,4 @@ int64_t SoakStepSeconds(const WashRecord &step, TubState &tub, const EstimateCon
 int64_t AuxStepSeconds(const WashRecord &step);
 int64_t HeatStepSeconds(const WashRecord &step, TubState &tub, const EstimateContext &ctx);
 
-constexpr int kCooldownWashMode = 5; // counts hours and minutes, cools with cold water
-constexpr int kDrainWashMode = 7;    // empties the tub, never heats
-
 } // namespace korvanta

@@ -62,7 +62,7 @@ int WithSupplyButtonBits(int code, int buttonBits) {
 }
 
 int SupplySecondsAfterMinimumRule(bool compartmentMachine, int soapBits, int minutes, int seconds) {
-    const bool flushedSoap = (soapBits & 0x01) != 0 || (soapBits & 0x08) != 0;
+    const bool flushedSoap = (soapBits & kSupplyFlushedSoapBits) != 0;
     if (compartmentMachine && flushedSoap && minutes == 0 && seconds < kSupplyMinimumSoapSeconds)
         return kSupplyMinimumSoapSeconds;
     return seconds;

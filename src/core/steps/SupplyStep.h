@@ -15,6 +15,7 @@ constexpr int kSupplyInitialSeconds = 45;
 // On the 4-compartment generation soap A and soap D need this long at least when the arrows
 // shorten the time: the compartment must be flushed before the step ends.
 constexpr int kSupplyMinimumSoapSeconds = 15;
+constexpr int kSupplyFlushedSoapBits = 0x01 | 0x08; // soap A (softener) and soap D (bleach)
 
 // Caption of the soap button for bit 0..5 in the layout of a generation.
 std::string SoapButtonCaption(int bit, bool compartmentMachine);
