@@ -105,6 +105,21 @@ void Broadcast(NetworkLine &line, int number, const std::vector<uint8_t> &block)
     NetworkTransaction(line.port, line.state.reply, kBroadcastAddress, command, 0);
 }
 
+// Block `index` of a file of `size` bytes whose first bytes are `head`: where the file ends
+// inside the block, the missing bytes repeat its last byte.
+std::vector<uint8_t> NetworkBlock(const std::vector<uint8_t> &head, std::uintmax_t size,
+                                  std::size_t index) {
+    const std::uintmax_t available = std::min<std::uintmax_t>(size, head.size());
+    const uint8_t last = available > 0 ? head[static_cast<std::size_t>(available - 1)] : 0;
+    std::vector<uint8_t> block(kNetworkBlockBytes, last);
+    for (std::size_t i = 0; i < kNetworkBlockBytes; ++i) {
+        const std::uintmax_t at = index * kNetworkBlockBytes + i;
+        if (at < available)
+            block[i] = head[static_cast<std::size_t>(at)];
+    }
+    return block;
+}
+
 NetworkTransferError SendBlocks(NetworkLine &line, const std::vector<uint8_t> &head,
                                 std::uintmax_t size, const NetworkTransferPlan &plan) {
     const std::uintmax_t lastIndex = size / kNetworkBlockBytes;
@@ -130,19 +145,6 @@ NetworkTransferError SendBlocks(NetworkLine &line, const std::vector<uint8_t> &h
     return NetworkTransferError::None;
 }
 } // namespace
-
-std::vector<uint8_t> NetworkBlock(const std::vector<uint8_t> &head, std::uintmax_t size,
-                                  std::size_t index) {
-    const std::uintmax_t available = std::min<std::uintmax_t>(size, head.size());
-    const uint8_t last = available > 0 ? head[static_cast<std::size_t>(available - 1)] : 0;
-    std::vector<uint8_t> block(kNetworkBlockBytes, last);
-    for (std::size_t i = 0; i < kNetworkBlockBytes; ++i) {
-        const std::uintmax_t at = index * kNetworkBlockBytes + i;
-        if (at < available)
-            block[i] = head[static_cast<std::size_t>(at)];
-    }
-    return block;
-}
 
 NetworkTransferError SendNetworkFile(NetworkLine &line, const std::vector<uint8_t> &head,
                                      std::uintmax_t size, const NetworkTransferPlan &plan) {

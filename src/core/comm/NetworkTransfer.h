@@ -45,11 +45,6 @@ inline constexpr NetworkTransferPlan kCyclesPlan{kFirstNetworkCycleBlock, kLastN
 inline constexpr NetworkTransferPlan kSoftwarePlan{kFirstNetworkSoftwareBlock,
                                                    kLastNetworkSoftwareBlock, 25, false, true};
 
-// Block `index` of a file of `size` bytes whose first bytes are `head`: where the file ends
-// inside the block, the missing bytes repeat its last byte.
-std::vector<uint8_t> NetworkBlock(const std::vector<uint8_t> &head, std::uintmax_t size,
-                                  std::size_t index);
-
 // Sends a file of `size` bytes to every ticked machine: ready, announce, size / 64 + 1 blocks
 // each confirmed by every machine, commit, finish.
 NetworkTransferError SendNetworkFile(NetworkLine &line, const std::vector<uint8_t> &head,
