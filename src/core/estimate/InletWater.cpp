@@ -1,13 +1,10 @@
 #include "estimate/InletWater.h"
 
+#include "steps/FillStep.h"
+
 namespace korvanta {
 
 namespace {
-
-constexpr int kInletControlled = 0;
-constexpr int kInletCold = 1;
-constexpr int kInletHot = 2;
-constexpr int kExtraInletBit = 0x04;
 
 // Compartment bits flushed with hot and with cold water, per soap supply generation.
 constexpr int kFourCompartmentHot = 0x01 | 0x02 | 0x10;
@@ -55,20 +52,20 @@ int64_t ControlledFlow(int64_t target, bool extraInlet, const InletSupply &suppl
 }
 
 InletWater FillWater(int inletCode, int tempCode, const InletSupply &supply) {
-    const bool extra = (inletCode & kExtraInletBit) != 0;
+    const bool extra = (inletCode & kFillAuxInlet) != 0;
     const int64_t c = supply.coldTemp;
     const int64_t h = supply.hotTemp;
     const int64_t f = supply.flowLpm;
-    switch (inletCode & 0x03) {
-    case kInletControlled:
-        if (extra && tempCode == kNoFillTemperature)
+    switch (static_cast<FillInlet>(inletCode & kFillInletMask)) {
+    case FillInlet::Controlled:
+        if (extra && tempCode == kFillNoTemperature)
             return {c, f}; // the extra inlet alone
         return {tempCode, ControlledFlow(tempCode, extra, supply)};
-    case kInletCold:
+    case FillInlet::Cold:
         return {c, extra ? 2 * f : f};
-    case kInletHot:
+    case FillInlet::Hot:
         return {extra ? (c + h) / 2 : h, extra ? 2 * f : f};
-    default:
+    default: // FillInlet::Warm
         return {extra ? (2 * c + h) / 3 : (c + h) / 2, extra ? 3 * f : 2 * f};
     }
 }

@@ -17,8 +17,6 @@ struct InletWater {
     int64_t flowLpm = 0;
 };
 
-constexpr int kNoFillTemperature = 255; // Fill Code2: the fill has no temperature of its own
-
 // Flow when the cold and hot valves are driven towards the temperature target; extraInlet
 // adds the auxiliary inlet. Never 0.
 int64_t ControlledFlow(int64_t target, bool extraInlet, const InletSupply &supply);
