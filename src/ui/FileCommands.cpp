@@ -7,6 +7,7 @@
 #include "files/Opensavewashdata.h"
 #include "platform/LocalClock.h"
 #include "platform/SaverIdentity.h"
+#include "ui/WaitCursor.h"
 
 namespace korvanta {
 
@@ -30,15 +31,6 @@ QMessageBox::StandardButton ShowBox(QWidget *parent, QMessageBox::Icon icon, con
 void ShowError(QWidget *parent, const std::string &text) {
     ShowBox(parent, QMessageBox::Critical, QString::fromStdString(text), QMessageBox::Ok);
 }
-
-// The hourglass while a file is read or written.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 } // namespace
 

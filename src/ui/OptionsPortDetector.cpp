@@ -1,6 +1,5 @@
 #include "ui/OptionsPortDetector.h"
 
-#include <QApplication>
 #include <QComboBox>
 
 #include <string>
@@ -9,6 +8,7 @@
 #include "comm/PortDetection.h"
 #include "platform/Cp1252.h"
 #include "ui/MainFormMessage.h"
+#include "ui/WaitCursor.h"
 
 namespace korvanta {
 
@@ -23,9 +23,10 @@ std::vector<std::string> EntryNames(const QComboBox &ports) {
 
 TOptionsForm::PortDetector OptionsPortDetector(SerialPort &port, QWidget *parent) {
     return [&port, parent](QComboBox *ports) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const Detection detection = DetectMachine(port, EntryNames(*ports));
-        QApplication::restoreOverrideCursor();
+        const Detection detection = [&] {
+            const WaitCursor wait;
+            return DetectMachine(port, EntryNames(*ports));
+        }();
         ShowUserMessage(parent,
                         UserMessage{detection.message, MessageIcon::None, MessageButtons::Ok, {}});
         if (detection.index >= 0)

@@ -1,6 +1,5 @@
 #include "ui/TPricesForm.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +15,7 @@
 #include "prices/PricesFile.h"
 #include "ui/FileCommands.h"
 #include "ui/MainFormMessage.h"
+#include "ui/WaitCursor.h"
 #include "ui/steps/NumberField.h"
 #include "ui/steps/StepControls.h"
 #include "ui/steps/ToggleGroup.h"
@@ -48,14 +48,6 @@ QString FieldName(std::size_t word) {
 QString FieldCaption(std::size_t word) {
     return word < kCyclePriceCount ? QStringLiteral("Cycle %1").arg(word + 1)
                                    : QStringLiteral("Coin %1").arg(word - kCyclePriceCount + 1);
-}
-
-// The hourglass while a prices file is read or written.
-template <typename Work> auto WithWaitCursor(Work work) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    auto result = work();
-    QApplication::restoreOverrideCursor();
-    return result;
 }
 
 } // namespace
@@ -136,7 +128,10 @@ void TPricesForm::bbLoadClick() {
     if (!files_.ChooseFile(false, options_.lastPriceDir, {}, kExtension, kDescription))
         return;
     const std::string path = options_.lastPriceDir;
-    const PricesLoad load = WithWaitCursor([&] { return LoadPricesFile(path); });
+    const PricesLoad load = [&] {
+        const WaitCursor wait;
+        return LoadPricesFile(path);
+    }();
     if (!load.ok) {
         ShowFileError(load.message);
         return;
@@ -152,7 +147,10 @@ void TPricesForm::bbSaveClick() {
     if (!files_.ChooseFile(true, options_.lastPriceDir, {}, kExtension, kDescription))
         return;
     const std::string path = options_.lastPriceDir;
-    const std::string failure = WithWaitCursor([&] { return SavePricesFile(path, words); });
+    const std::string failure = [&] {
+        const WaitCursor wait;
+        return SavePricesFile(path, words);
+    }();
     if (!failure.empty())
         ShowFileError(failure);
 }

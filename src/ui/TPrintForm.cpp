@@ -1,6 +1,5 @@
 #include "ui/TPrintForm.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -8,7 +7,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -24,6 +22,7 @@
 #include "ui/FileCommands.h"
 #include "ui/MainFormMessage.h"
 #include "ui/ReportPainter.h"
+#include "ui/WaitCursor.h"
 
 namespace korvanta {
 
@@ -42,12 +41,6 @@ QTableWidgetItem *ReadOnlyItem(const QString &text) {
     auto *item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
-}
-
-// The hourglass while a report is made; restored however the block is left.
-auto Hourglass() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    return qScopeGuard([] { QApplication::restoreOverrideCursor(); });
 }
 
 } // namespace
@@ -209,7 +202,7 @@ void TPrintForm::PrintToFile(const ReportRequest &request) {
     UserMessage message;
     bool written = false;
     {
-        const auto restore = Hourglass();
+        const WaitCursor wait;
         const std::string bytes = TextReport(wash_.data, config_, wash_.marks, request);
         written = WriteTextReport(options_.lastPrintDir, bytes, message);
     }
@@ -220,7 +213,7 @@ void TPrintForm::PrintToFile(const ReportRequest &request) {
 void TPrintForm::PrintOnPaper(const ReportRequest &request) {
     bool printed = false;
     {
-        const auto restore = Hourglass();
+        const WaitCursor wait;
         const std::vector<DrawOp> ops =
             PrintedReport(wash_.data, config_, wash_.marks, request, PrinterPage(*printer_));
         printed = PaintReport(*printer_, ops);
