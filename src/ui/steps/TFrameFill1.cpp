@@ -202,7 +202,7 @@ void TFrameFill1::LoadStep(WashRecord &record) {
     const MachineConfig &config = Host()->Config();
     FillCorrectOnLoad(record, config); // no refresh: the record only says what it meant
     ApplyConfiguration(config);
-    time_->Set(record.Code(kMinutesCode), record.Code(kMinutesCode + 1));
+    time_->Load(record, kMinutesCode);
     ShowInlet(record);
     ShowLevel(record.Code(kLevelCode), config);
     const int code1 = record.Code(kCode1);
@@ -212,7 +212,6 @@ void TFrameFill1::LoadStep(WashRecord &record) {
     }
     rotation_->SetDown((code1 & kFillNoRotation) != 0 ? kRotationDisabled : kRotationEnabled);
     auxHeat_->SetDown((code1 & kFillAuxHeat) != 0 ? kAuxHeatEnabled : kAuxHeatDisabled);
-    time_->UpdateAlert();
     loading_ = false;
     ShowPanel(this);
 }
