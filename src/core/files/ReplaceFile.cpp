@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <fstream>
 #include <random>
-#include <string>
 #include <system_error>
 
 namespace korvanta {

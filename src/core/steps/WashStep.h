@@ -2,7 +2,6 @@
 
 #include <array>
 #include <optional>
-#include <string>
 
 #include "config/MachineConfig.h"
 #include "model/WashRecord.h"
