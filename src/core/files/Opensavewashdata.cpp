@@ -114,12 +114,6 @@ void ReadStampAndName(ByteReader &reader, MachineConfig &config) {
         config.savedBy = FieldText(name, kSavedByLength);
 }
 
-// Bytes after the type byte of each step type 1..8.
-constexpr std::size_t StepPayload(uint8_t type) {
-    constexpr std::size_t sizes[] = {0, 5, 7, 4, 3, 3, 3, 3, 3};
-    return sizes[type];
-}
-
 // Appends the record that starts with this type byte; a record cut short by the end of the
 // image is dropped, and a type byte of no known record is skipped alone.
 void ReadRecord(ByteReader &reader, uint8_t type, std::vector<WashRecord> &records) {
@@ -138,7 +132,7 @@ void ReadRecord(ByteReader &reader, uint8_t type, std::vector<WashRecord> &recor
     }
     if (!IsStep(static_cast<RecordType>(type)))
         return;
-    const std::size_t size = StepPayload(type);
+    const auto size = static_cast<std::size_t>(CodeCount(static_cast<RecordType>(type)));
     const uint8_t *bytes = reader.Take(size);
     if (!bytes)
         return;
