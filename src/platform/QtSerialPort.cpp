@@ -26,7 +26,6 @@ bool QtSerialPort::Open(const std::string &name, const LinkSettings &link) {
     port_->setPortName(QString::fromStdString(name));
     if (!port_->open(QIODevice::ReadWrite))
         return false;
-    foundReadConstantMs_ = readConstantMs_;
     link_ = link;
     readConstantMs_ = link.readTotalConstantMs;
     port_->setBaudRate(link.baud);
@@ -47,7 +46,6 @@ void QtSerialPort::Close() {
     if (!port_->isOpen())
         return;
     port_->clear(QSerialPort::AllDirections);
-    readConstantMs_ = foundReadConstantMs_;
     port_->setRequestToSend(false);
     port_->setDataTerminalReady(false);
     port_->close();

@@ -39,7 +39,6 @@ private:
     bool wroteSinceRead_ = false;
     LinkSettings link_ = FrontPanelLink;
     int readConstantMs_ = FrontPanelLink.readTotalConstantMs;
-    int foundReadConstantMs_ = FrontPanelLink.readTotalConstantMs; // restored at Close
 };
 
 } // namespace korvanta
