@@ -8,14 +8,13 @@
 #include "config/MachineTypeTable.h"
 #include "files/ReplaceFile.h"
 #include "model/WashDataSize.h"
+#include "steps/FillStep.h"
 
 namespace korvanta {
 
 namespace {
 
-constexpr int kFillSupplyBit = 16;   // bit 4 of Fill Code1
-constexpr int kFillSpecialBit = 128; // bit 7 of Fill Code1
-constexpr int kSpinSpeedStep = 5;    // Spin Code1 is stored in steps of 5 rpm
+constexpr int kSpinSpeedStep = 5; // Spin Code1 is stored in steps of 5 rpm
 constexpr uint8_t kInletOptionsClearedBit = 0x02;
 constexpr int kMachineTypeIndex = 0;
 constexpr int kInletOptionsIndex = 3;
@@ -272,9 +271,9 @@ std::optional<int> FormatLevel(uint8_t formatByte) {
 
 int FillCode1ForMachine(int code1, int machineType) {
     if (!IsCompartmentMachine(machineType))
-        return code1 & ~(kFillSupplyBit | kFillSpecialBit);
-    if ((code1 & (kFillSupplyBit | kFillSpecialBit)) == 0)
-        return code1 | kFillSupplyBit;
+        return code1 & ~kFillCompartmentBits;
+    if ((code1 & kFillCompartmentBits) == 0)
+        return code1 | kFillPrewash;
     return code1;
 }
 
