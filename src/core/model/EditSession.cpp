@@ -145,6 +145,13 @@ std::size_t EditSession::CycleEndFrom(std::size_t from) const {
     return i;
 }
 
+std::size_t EditSession::CurrentCycleSpanEnd() const {
+    const std::size_t end = CycleEndFrom(currentCycleStart_);
+    const bool foundCycleEnd =
+        end < store_.data.Size() && store_.data.At(end).type == RecordType::CycleEnd;
+    return foundCycleEnd ? end + 1 : end;
+}
+
 std::optional<int> EditSession::NextFreeNumber(int from, bool up) const {
     const UsedNumbers used = store_.data.Used();
     if (up) {
@@ -201,9 +208,7 @@ CommandResult EditSession::AddCycle() {
 CommandResult EditSession::DeleteCycle() {
     if (LocateCurrentCycle()) {
         auto &records = store_.data.Records();
-        std::size_t end = CycleEndFrom(currentCycleStart_);
-        if (end < records.size() && records[end].type == RecordType::CycleEnd)
-            ++end; // the CycleEnd goes too; a DataEnd stays
+        const std::size_t end = CurrentCycleSpanEnd(); // the CycleEnd goes too; a DataEnd stays
         records.erase(records.begin() + static_cast<Offset>(currentCycleStart_),
                       records.begin() + static_cast<Offset>(end));
         starts_.Rebuild(store_.data);
@@ -220,9 +225,7 @@ CommandResult EditSession::CopyCycle() {
     if (!LocateCurrentCycle())
         return NoCurrentCycle();
     const auto &records = store_.data.Records();
-    std::size_t end = CycleEndFrom(currentCycleStart_);
-    if (end < records.size() && records[end].type == RecordType::CycleEnd)
-        ++end;
+    const std::size_t end = CurrentCycleSpanEnd();
     store_.clipboard.assign(records.begin() + static_cast<Offset>(currentCycleStart_),
                             records.begin() + static_cast<Offset>(end));
     if (store_.clipboard.back().type != RecordType::CycleEnd)
@@ -245,9 +248,7 @@ CommandResult EditSession::PasteCycle() {
     const auto number = NextFreeNumber(0, true);
     if (!number)
         return Fail("Maximum cycles reached!");
-    const std::size_t end = CycleEndFrom(currentCycleStart_);
-    const bool foundCycleEnd =
-        end < store_.data.Size() && store_.data.At(end).type == RecordType::CycleEnd;
+    const std::size_t at = CurrentCycleSpanEnd();
     std::vector<WashRecord> copy = store_.clipboard;
     for (auto &record : copy)
         if (record.type == RecordType::CycleStart) {
@@ -255,8 +256,7 @@ CommandResult EditSession::PasteCycle() {
             break;
         }
     auto &records = store_.data.Records();
-    records.insert(records.begin() + static_cast<Offset>(foundCycleEnd ? end + 1 : end),
-                   copy.begin(), copy.end());
+    records.insert(records.begin() + static_cast<Offset>(at), copy.begin(), copy.end());
     ++currentCycle_;
     CommandResult result = Refresh(kRefreshAll);
     result.busy = true;

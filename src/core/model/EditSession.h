@@ -124,6 +124,9 @@ private:
     bool LocateCurrentCycle();
     // Index of the first CycleEnd (or DataEnd, or the list's end) at or after from.
     std::size_t CycleEndFrom(std::size_t from) const;
+    // Index just after the current cycle: past its CycleEnd, or at the DataEnd (or the end of
+    // the list) that closes a cycle without one.
+    std::size_t CurrentCycleSpanEnd() const;
     std::optional<int> NextFreeNumber(int from, bool up) const;
     CommandResult NoCurrentCycle();
 
