@@ -32,10 +32,6 @@ protected:
             {"XDG_CONFIG_HOME=" + (dir_ / "config").string(), "HOME=" + dir_.string(), "LC_ALL=C"},
             180000);
     }
-    // True while kvt answers this command with its placeholder: the test is then skipped.
-    static bool Missing(const RunResult &r) {
-        return r.err.find("not available") != std::string::npos;
-    }
     std::vector<std::string> SimArgs(std::vector<std::string> extra) const {
         std::vector<std::string> args{"--memory", (dir_ / "memory").string(), "--log",
                                       (dir_ / "requests.log").string()};

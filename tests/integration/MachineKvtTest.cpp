@@ -94,8 +94,6 @@ TEST_F(MachineKvt, CyclesWrittenAreStoredAndReadBackByteForByte) {
             return Kvt(sim.Port(), args);
         };
         RunResult write = kvt("write-cycles", Path("send.kvt"));
-        if (Missing(write))
-            GTEST_SKIP() << "kvt write-cycles not available yet";
         ASSERT_EQ(write.status, 0) << write.err;
         RunResult read = kvt("read-cycles", Path("back.kvt"));
         ASSERT_EQ(read.status, 0) << read.err;
@@ -151,8 +149,6 @@ TEST_F(MachineKvt, DownloadsSendOnlyTheBlocksThatCarryData) {
         simArgs.insert(simArgs.end(), {"--turnaround", "15"});
         SimProcess sim(SimArgs(simArgs));
         RunResult r = Kvt(sim.Port(), {t.command, Path("send.bin").string()});
-        if (Missing(r))
-            GTEST_SKIP() << "kvt " << t.command << " not available yet";
         EXPECT_EQ(r.status, 0) << r.err;
         ASSERT_EQ(sim.Stop(), 0);
         EXPECT_EQ(Requests(), t.expected) << t.command << " of " << t.file.size() << " bytes";
@@ -172,8 +168,6 @@ TEST_F(MachineKvt, CycleFileSizeDecidesTheAnnouncedLastBlock) {
         Write("send.kvt", file);
         SimProcess sim(SimArgs({"--type", "18", "--drains", kSampleDrains}));
         RunResult r = Kvt(sim.Port(), {"write-cycles", Path("send.kvt").string()});
-        if (Missing(r))
-            GTEST_SKIP() << "kvt write-cycles not available yet";
         EXPECT_EQ(r.status, t.status) << t.size << r.err;
         ASSERT_EQ(sim.Stop(), 0);
         std::vector<std::string> log = Requests();
@@ -213,8 +207,6 @@ TEST_F(MachineKvt, MachineRefusalsEndTheWriteWithTheirMessage) {
         args.push_back("write-cycles");
         args.push_back(Path("send.kvt").string());
         RunResult r = Kvt(sim.Port(), args);
-        if (Missing(r))
-            GTEST_SKIP() << "kvt write-cycles not available yet";
         EXPECT_EQ(r.status, 1) << t.message;
         EXPECT_NE(r.err.find(t.message), std::string::npos) << r.err;
         ASSERT_EQ(sim.Stop(), 0);
@@ -228,8 +220,6 @@ TEST_F(MachineKvt, BusyMachineIsWaitedForWithRetries) {
     Write("send.kvt", Sample());
     SimProcess sim(SimArgs({"--type", "18", "--drains", kSampleDrains, "--busy", "2"}));
     RunResult r = Kvt(sim.Port(), {"--retries", "3", "write-cycles", Path("send.kvt").string()});
-    if (Missing(r))
-        GTEST_SKIP() << "kvt write-cycles not available yet";
     EXPECT_EQ(r.status, 0) << r.err;
     ASSERT_EQ(sim.Stop(), 0);
     EXPECT_EQ(Stored("", "cycles.bin"), PaddedToBlocks(Sample()));
@@ -238,8 +228,6 @@ TEST_F(MachineKvt, BusyMachineIsWaitedForWithRetries) {
 TEST_F(MachineKvt, ReadingAnEmptyMachineLeavesNoFile) {
     SimProcess sim(SimArgs({}));
     RunResult r = Kvt(sim.Port(), {"read-cycles", Path("back.kvt").string()});
-    if (Missing(r))
-        GTEST_SKIP() << "kvt read-cycles not available yet";
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("No cycles in memory!"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(Path("back.kvt")));
@@ -251,8 +239,6 @@ TEST_F(MachineKvt, SoftwareIsStoredAsTheMarkedImage) {
         Write("Kvt_test.bin", file);
         SimProcess sim(SimArgs({}));
         RunResult r = Kvt(sim.Port(), {"write-software", Path("Kvt_test.bin").string()});
-        if (Missing(r))
-            GTEST_SKIP() << "kvt write-software not available yet";
         EXPECT_EQ(r.status, 0) << r.err;
         ASSERT_EQ(sim.Stop(), 0);
         EXPECT_TRUE(Stored("", "software.bin") == FirmwareImage(file)) << size;
@@ -264,8 +250,6 @@ TEST_F(MachineKvt, PricesGoToParametersOneToElevenAndComeBack) {
     Write("send.kvtprices", PricesFile(words));
     SimProcess sim(SimArgs({"--coin"}));
     RunResult write = Kvt(sim.Port(), {"write-prices", Path("send.kvtprices").string()});
-    if (Missing(write))
-        GTEST_SKIP() << "kvt write-prices not available yet";
     ASSERT_EQ(write.status, 0) << write.err;
     RunResult read = Kvt(sim.Port(), {"read-prices", Path("back.kvtprices").string()});
     ASSERT_EQ(read.status, 0) << read.err;
@@ -281,8 +265,6 @@ TEST_F(MachineKvt, PricesNeedACoinMachine) {
     Write("send.kvtprices", PricesFile({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
     SimProcess sim(SimArgs({}));
     RunResult r = Kvt(sim.Port(), {"write-prices", Path("send.kvtprices").string()});
-    if (Missing(r))
-        GTEST_SKIP() << "kvt write-prices not available yet";
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("This is not a coin machine!"), std::string::npos) << r.err;
     ASSERT_EQ(sim.Stop(), 0);
@@ -296,8 +278,6 @@ TEST_F(MachineKvt, LifeTestIsSwitchedThroughParameterTwenty) {
     };
     for (const Case &t : {Case{"on", "on"}, Case{"off", "off"}, Case{"on", "on"}}) {
         RunResult write = Kvt(sim.Port(), {"write-lifetest", t.setting});
-        if (Missing(write))
-            GTEST_SKIP() << "kvt write-lifetest not available yet";
         ASSERT_EQ(write.status, 0) << write.err;
         RunResult read = Kvt(sim.Port(), {"read-lifetest"});
         ASSERT_EQ(read.status, 0) << read.err;
@@ -311,8 +291,6 @@ TEST_F(MachineKvt, BoardInfoShowsTheMachinesVersionTexts) {
     SimProcess sim(SimArgs(
         {"--boot", "1.07", "--firmware", "2.31", "--keyboard", "K0.99", "--hardware", "HW-4"}));
     RunResult r = Kvt(sim.Port(), {"board-info"});
-    if (Missing(r))
-        GTEST_SKIP() << "kvt board-info not available yet";
     ASSERT_EQ(r.status, 0) << r.err;
     for (const char *text : {"2.04", "1.07", "2.31", "K0.99", "HW-4"})
         EXPECT_NE(r.out.find(text), std::string::npos) << text << " in\n" << r.out;
