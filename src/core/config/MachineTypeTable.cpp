@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstring>
 
 namespace korvanta {
 
@@ -51,6 +52,11 @@ double WashSpeedRoot(int type) { return std::sqrt(896050.0 / DrumDiameter(type))
 } // namespace
 
 const MachineTypeRow &MachineTypeAt(int type) { return kTable[static_cast<std::size_t>(Clamp(type))]; }
+
+std::string Designation(int type) {
+    const char *text = MachineTypeAt(type).designation;
+    return std::string(text, strnlen(text, sizeof MachineTypeRow::designation));
+}
 
 uint16_t DrumDiameter(int type) { return MachineTypeAt(MachineTypeAt(type).dimensionRow).drumDiameter; }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace korvanta {
 
@@ -24,6 +25,9 @@ struct MachineTypeRow {
 // The row of a type. Types are 0..27 everywhere (the file reader refuses others); an index
 // outside that range is clamped so that a lookup can never leave the table.
 const MachineTypeRow &MachineTypeAt(int type);
+
+// The type's designation as text (the stored field is zero-terminated within 9 bytes).
+std::string Designation(int type);
 
 uint16_t DrumDiameter(int type); // through DimensionRow
 uint16_t MaxSpinSpeed(int type); // through DimensionRow

@@ -1,7 +1,6 @@
 #include "print/ConfigSection.h"
 
 #include <cstddef>
-#include <cstring>
 
 #include "config/ConfigRules.h"
 #include "config/MachineTypeTable.h"
@@ -61,9 +60,7 @@ void AddMachineGroup(std::vector<ConfigLine> &lines, const MachineConfig &config
     const int type = config.machineType;
     const bool english = config.English();
     AddGroup(lines, "Machine");
-    const char *designation = MachineTypeAt(type).designation;
-    AddSetting(lines, "Machine type",
-               std::string(designation, strnlen(designation, sizeof MachineTypeRow::designation)));
+    AddSetting(lines, "Machine type", Designation(type));
     const DimensionTexts dimensions = DimensionTextsFor(type, english);
     for (const std::string *text : {&dimensions.offset, &dimensions.drumDiameter,
                                     &dimensions.tubDiameter, &dimensions.tubDepth})
