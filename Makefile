@@ -2,10 +2,10 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEB_PACKAGES = g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev libqt6serialport6 \
-               libgtest-dev libgmock-dev libbenchmark-dev
+               libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run bench fuzz fuzz-build fuzz-smoke sanitize clean
 
 all: build
 
@@ -41,5 +41,45 @@ bench: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
+# libFuzzer targets with AddressSanitizer and UndefinedBehaviorSanitizer; each runs
+# FUZZ_SECONDS from its seed corpus (new inputs it finds go to build-fuzz/corpus/).
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = washdata prices firmware frontpanel_reply network_reply
+fuzz-build: deps
+	CXX=clang++ cmake -S fuzz -B $(FUZZ_DIR)
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+
+fuzz: fuzz-build
+	@set -e; for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$t; \
+	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_DIR)/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -dict=fuzz/korvanta.dict $(FUZZ_DIR)/corpus/$$t fuzz/corpus/$$t; \
+	done
+
+# A few seconds of every target from its seed corpus alone, with a fixed seed: for CI.
+fuzz-smoke: fuzz-build
+	@set -e; for t in $(FUZZ_TARGETS); do \
+	  rm -rf $(FUZZ_DIR)/smoke/$$t && mkdir -p $(FUZZ_DIR)/smoke/$$t; \
+	  if $(FUZZ_DIR)/fuzz_$$t -seed=1 -max_total_time=5 -print_final_stats=1 \
+	       -dict=fuzz/korvanta.dict $(FUZZ_DIR)/smoke/$$t fuzz/corpus/$$t \
+	       > $(FUZZ_DIR)/smoke/$$t.log 2>&1; then \
+	    echo "fuzz_$$t: $$(grep -h number_of_executed_units $(FUZZ_DIR)/smoke/$$t.log)"; \
+	  else tail -40 $(FUZZ_DIR)/smoke/$$t.log; exit 1; fi; \
+	done
+
+# The whole project and its tests built with clang under both sanitizers, no recovery.
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+sanitize: deps
+	CXX=clang++ cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
+	  -DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	mkdir -p $(SANITIZE_DIR)/xdg-runtime && chmod 700 $(SANITIZE_DIR)/xdg-runtime
+	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(SANITIZE_DIR)
