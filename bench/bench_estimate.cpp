@@ -62,6 +62,23 @@ void BM_EstimateAllCycles(benchmark::State &state) {
 }
 BENCHMARK(BM_EstimateAllCycles)->Unit(benchmark::kMillisecond);
 
+// One 99-step cycle, without (0) and with (1) its course recorded.
+void BM_EstimateOneCycle(benchmark::State &state) {
+    std::vector<std::size_t> starts;
+    WashData data = FullData(starts);
+    const MachineConfig config;
+    WarningMarks marks;
+    std::string remark;
+    CycleCourse course;
+    CycleCourse *recorder = state.range(0) != 0 ? &course : nullptr;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            EstimateCycle(data, starts[0], config, marks, 1, remark, recorder));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_EstimateOneCycle)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

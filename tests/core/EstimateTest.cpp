@@ -317,3 +317,56 @@ TEST(EstimateCycleWalk, DegenerateWaterSupply) {
     EXPECT_EQ(tub.level, 12);
     EXPECT_TRUE(tub.notReached);
 }
+
+TEST(EstimateCycleWalk, CourseAgreesWithStepTimes) {
+    const WashRecord fill = FillRec(1, 0, 12, 5, 0);
+    const struct {
+        const char *what;
+        MachineConfig config;
+        std::vector<WashRecord> steps;
+        std::vector<bool> reached;
+    } cases[] = {
+        // clang-format off
+        {"fill, heat, drain, spin", Config(0),
+         {fill, HeatRec(120, 0, 15), DrainRec(), SpinRec(800, 3, 0), fill, DrainRec()},
+         {true, true, true, true, true, true}},
+        {"heat without heating power stays flat", Config(0, 0),
+         {fill, HeatRec(120, 0, 15)}, {true, false}},
+        {"overfull supply stays within the tub", Config(18),
+         {FillRec(1, 0, 80, 10, 0), SupplyRec(0x01, 5, 0), DrainRec()}, {true, true, true}},
+        {"fill short of its level", Config(18), {FillRec(1, 0, 28, 0, 30)}, {false}},
+        // clang-format on
+    };
+    for (const auto &c : cases) {
+        std::vector<WashRecord> records{CS(kCycleNumber)};
+        records.insert(records.end(), c.steps.begin(), c.steps.end());
+        records.insert(records.end(), {CE(), DE()});
+        WashData data(records);
+        WarningMarks marks;
+        std::string remark;
+        CycleCourse course;
+        const uint32_t total = EstimateCycle(data, 0, c.config, marks, 0, remark, &course);
+        ASSERT_EQ(course.steps.size(), c.steps.size()) << c.what;
+        EXPECT_EQ(course.totalSeconds, int64_t{total}) << c.what;
+        int64_t sum = 0;
+        for (std::size_t k = 0; k < course.steps.size(); ++k) {
+            const CourseStep &s = course.steps[k];
+            EXPECT_EQ(s.startSeconds, sum) << c.what << " step " << k + 1;
+            sum += data.At(k + 1).time;
+            EXPECT_EQ(s.endSeconds, sum) << c.what << " step " << k + 1;
+            EXPECT_EQ(s.reached, c.reached[k]) << c.what << " step " << k + 1;
+            for (int64_t level : {s.levelStart, s.levelEnd}) {
+                EXPECT_GE(level, 0) << c.what;
+                EXPECT_LE(level, 80) << c.what;
+            }
+            const bool spinFollows =
+                k + 1 < c.steps.size() && c.steps[k + 1].type == RecordType::Spin;
+            if (s.type == RecordType::Drain && !spinFollows) { // else the spin takes the water
+                EXPECT_EQ(s.levelEnd, 0) << c.what;
+            }
+            if (s.type == RecordType::Heat && c.config.heatKW == 0) {
+                EXPECT_EQ(s.temperatureEnd, s.temperatureStart) << c.what;
+            }
+        }
+    }
+}

@@ -60,11 +60,31 @@ bool EndsCycle(RecordType type) {
     return type == RecordType::CycleEnd || type == RecordType::DataEnd;
 }
 
+void RecordStep(CycleCourse &course, const WashRecord &record, int ordinal, int64_t start,
+                int64_t seconds, const TubState &before, const TubState &after) {
+    CourseStep step;
+    step.ordinal = ordinal;
+    step.type = record.type;
+    step.startSeconds = start;
+    step.endSeconds = std::min(start + seconds, kMaxSeconds);
+    step.levelStart = before.level;
+    step.levelEnd = after.level;
+    step.temperatureStart = before.temperature;
+    step.temperatureEnd = after.temperature;
+    step.reached = !NeedsMark(record.type, after);
+    course.steps.push_back(step);
+}
+
 } // namespace
 
 uint32_t EstimateCycle(WashData &data, std::size_t cycleStartIndex, const MachineConfig &config,
-                       WarningMarks &marks, int currentStep, std::string &remark) {
+                       WarningMarks &marks, int currentStep, std::string &remark,
+                       CycleCourse *course) {
     remark.clear();
+    if (course != nullptr) { // keeps the capacity of a course filled before
+        course->steps.clear();
+        course->totalSeconds = 0;
+    }
     std::vector<WashRecord> &records = data.Records();
     if (records.size() < 2 || cycleStartIndex >= records.size() ||
         records[cycleStartIndex].type != RecordType::CycleStart)
@@ -81,6 +101,7 @@ uint32_t EstimateCycle(WashData &data, std::size_t cycleStartIndex, const Machin
         if (EndsCycle(record.type))
             break;
         tub.notReached = false;
+        const TubState before = tub;
         const int64_t seconds =
             std::clamp<int64_t>(StepSeconds(records, index, tub, ctx), 0, kMaxSeconds);
         const int ordinal =
@@ -89,10 +110,14 @@ uint32_t EstimateCycle(WashData &data, std::size_t cycleStartIndex, const Machin
             marks.MarkStep(number, ordinal);
         if (ordinal == currentStep)
             remark = StepRemark(record, tub, config);
+        if (course != nullptr && record.type != RecordType::CycleStart)
+            RecordStep(*course, record, ordinal, total, seconds, before, tub);
         if (record.type != RecordType::CycleStart)
             record.time = static_cast<uint32_t>(seconds);
         total = std::min(total + seconds, kMaxSeconds);
     }
+    if (course != nullptr)
+        course->totalSeconds = total;
     return static_cast<uint32_t>(total);
 }
 
