@@ -1,7 +1,10 @@
 #include "prices/PricesFile.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
+
+#include "files/ReplaceFile.h"
 
 namespace korvanta {
 
@@ -50,14 +53,9 @@ PricesLoad LoadPricesFile(const std::string &path) {
 }
 
 std::string SavePricesFile(const std::string &path, const PriceWords &words) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
+    if (!ReplaceFile(std::filesystem::path(path), EncodePricesFile(words)))
         return "Unable to save " + path;
-    const std::vector<uint8_t> bytes = EncodePricesFile(words);
-    out.write(reinterpret_cast<const char *>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return out ? std::string() : "Unable to save " + path;
+    return {};
 }
 
 } // namespace korvanta
