@@ -130,7 +130,8 @@ bool ReplaceFile(const fs::path &requested, const std::vector<uint8_t> &bytes,
         files.Remove(temporary.string());
         return false;
     }
-    const bool backup = existed && !options.backup.empty() && options.backup != target;
+    const bool backup = existed && !options.backup.empty() && options.backup != target &&
+                        options.backup != requested;
     const fs::path kept = TemporaryBeside(target, ".bak");
     if (backup && !KeepPrevious(target, kept, mode, files)) {
         files.Remove(temporary.string());

@@ -52,8 +52,9 @@ PricesLoad LoadPricesFile(const std::string &path) {
     return load;
 }
 
-std::string SavePricesFile(const std::string &path, const PriceWords &words) {
-    if (!ReplaceFile(std::filesystem::path(path), EncodePricesFile(words)))
+std::string SavePricesFile(const std::string &path, const PriceWords &words,
+                           const std::string &backup) {
+    if (!ReplaceFile(std::filesystem::path(path), EncodePricesFile(words), {backup}))
         return "Unable to save " + path;
     return {};
 }
