@@ -65,7 +65,7 @@ bool FileCommands::AskSaveChanges() {
         return true;
     if (answer != QMessageBox::Yes)
         return false;
-    if (!ChooseWashdataFile(true) || !SaveFile(options_.lastWashdataPath))
+    if (!ChooseWashdataFile(true) || !SaveFile(options_.lastWashdataPath, true))
         return false;
     host_.SetCurrentFile(options_.lastWashdataPath);
     TakeSnapshots();
@@ -97,7 +97,7 @@ void FileCommands::Save() {
         host_.WriteTitle();
         return;
     }
-    if (!SaveFile(options_.lastWashdataPath))
+    if (!SaveFile(options_.lastWashdataPath, true))
         return;
     host_.SetCurrentFile(options_.lastWashdataPath);
     TakeSnapshots();
@@ -142,17 +142,16 @@ bool FileCommands::ChooseFile(bool save, std::string &remembered, const std::str
     if (!chosen || chosen->isEmpty())
         return false;
     remembered = chosen->toStdString();
-    if (save)
-        MakeBackup(remembered);
     return true;
 }
 
-bool FileCommands::SaveFile(const std::string &path) {
+bool FileCommands::SaveFile(const std::string &path, bool keepBackup) {
     const SaveContext context{CurrentLocalDateTime(), CurrentSaverNames()};
     SaveResult result;
     {
         WaitCursor wait;
-        result = SaveWashData(path, wash_.data, config_.config, context);
+        result = SaveWashData(path, wash_.data, config_.config, context,
+                              keepBackup ? BackupPath(path) : std::string());
     }
     if (!result.ok && result.message)
         ShowError(dialogParent_, result.message->text);

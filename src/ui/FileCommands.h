@@ -84,13 +84,15 @@ public:
     void HandOver(const QString &text);
 
     // The shared file dialog routine. remembered is replaced by the confirmed path. A save
-    // dialog asks before replacing a file only when WarnOverwriteFiles is on, and keeps a
-    // replaced file as its ".bak" backup. False when the user cancelled.
+    // dialog asks before replacing a file only when WarnOverwriteFiles is on; the save that
+    // follows keeps the replaced file as its ".bak" backup (BackupPath). False when the user
+    // cancelled.
     bool ChooseFile(bool save, std::string &remembered, const std::string &defaultFolder,
                     const std::string &extension, const std::string &description);
 
-    // Wash data saved to path (messages shown); false when it could not be written.
-    bool SaveFile(const std::string &path);
+    // Wash data saved to path (messages shown); false when it could not be written. A save
+    // chosen in the file dialog keeps the replaced file as backup.
+    bool SaveFile(const std::string &path, bool keepBackup = false);
 
     // Empties the wash data and the cycle clipboard and resets the editing state as New does,
     // without the unsaved-changes question and without snapshots (so the cleared data counts

@@ -19,6 +19,7 @@
 #include <QUrl>
 
 #include "estimate/Time_calc.h"
+#include "files/ChooseFile.h"
 #include "files/Options.h"
 #include "model/DurationText.h"
 #include "model/WashDataSize.h"
@@ -510,7 +511,11 @@ void TMainForm::ShowPrint() {
     inputs.currentFile = currentFile_;
     inputs.selectedRow = session_.CurrentCycle() - 1;
     inputs.chooseFile = [this](std::string &remembered) {
-        return files_->ChooseFile(true, remembered, "", "txt", "Text Files");
+        // The report replaces the chosen file; a copy of it is kept as its backup first.
+        if (!files_->ChooseFile(true, remembered, "", "txt", "Text Files"))
+            return false;
+        MakeBackup(remembered);
+        return true;
     };
     inputs.saveOptions = [this] { SaveOptions(); };
     TPrintForm print(Store(), config_.config, options_, std::move(inputs), this);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "files/ChooseFile.h"
 #include "files/Options.h"
 #include "files/ProgramOptions.h"
 #include "prices/PricesFile.h"
@@ -149,7 +150,7 @@ void TPricesForm::bbSaveClick() {
     const std::string path = options_.lastPriceDir;
     const std::string failure = [&] {
         const WaitCursor wait;
-        return SavePricesFile(path, words);
+        return SavePricesFile(path, words, BackupPath(path));
     }();
     if (!failure.empty())
         ShowFileError(failure);

@@ -175,6 +175,24 @@ private slots:
         QCOMPARE(QString::fromStdString(requests_[1].start.fileName), QStringLiteral("A.kvt"));
     }
 
+    void failedSaveKeepsTheFileAndItsOlderBackup() {
+        const QString path = Washdata() + "C.kvt";
+        for (const QString &name : {path, Washdata() + "C.bak"}) {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(name.toUtf8());
+        }
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        wash_.data = OneCycle(3);
+        dialogAnswers_ = {path};
+        BoxAnswers boxes{QMessageBox::Ok};
+        files_->Save();
+        QCOMPARE(boxes.Texts(), QStringList{"Unable to save " + path});
+        QCOMPARE(FileBytes(path), path.toUtf8());
+        QCOMPARE(FileBytes(Washdata() + "C.bak"), (Washdata() + "C.bak").toUtf8());
+        QVERIFY(QDir(Washdata()).entryList({".saving-*"}, QDir::Files | QDir::Hidden).isEmpty());
+    }
+
     void loadReadsTheChosenFile() {
         const QString path = Washdata() + "B.kvt";
         wash_.data = OneCycle(7);

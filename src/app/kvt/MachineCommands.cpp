@@ -1,9 +1,9 @@
 #include "MachineCommands.h"
 
-#include <QFile>
-
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <map>
 
@@ -20,6 +20,7 @@
 #include "comm/SoftwareTransfer.h"
 #include "comm/WashFileHeader.h"
 #include "files/Options.h"
+#include "files/ReplaceFile.h"
 #include "platform/PortList.h"
 #include "platform/QtSerialPort.h"
 #include "platform/SettingsOptionsStore.h"
@@ -64,17 +65,19 @@ int WriteCyclesCommand(const QStringList &args, const KvtCommonOptions &options)
     return Exit(session.Open() && WriteCycles(session.panel, path, FileMachineType(path)));
 }
 
-// Reads into a file beside OUT and renames it on success, so that a failed read neither
-// leaves a file behind nor destroys an older OUT.
+// Reads into a file beside OUT and only then replaces OUT with it in one step, so that a
+// failed read neither leaves a file behind nor destroys an older OUT.
 int ReadCyclesCommand(const QStringList &args, const KvtCommonOptions &options) {
     const QString out = args[1];
-    const QString partial = out + ".part";
+    const std::string partial = PathBytes(out + ".part");
     Session session(options, "");
-    if (!session.Open() || !ReadCycles(session.panel, PathBytes(partial)))
+    const bool read = session.Open() && ReadCycles(session.panel, partial);
+    const FileBytes received = read ? ReadFileBytes(partial, UINTMAX_MAX) : FileBytes{};
+    std::error_code error;
+    std::filesystem::remove(partial, error);
+    if (!read)
         return kExitFailed;
-    QFile::remove(out);
-    if (!QFile::rename(partial, out)) {
-        QFile::remove(partial);
+    if (!received.opened || !ReplaceFile(PathBytes(out), received.bytes)) {
         std::fprintf(stderr, "Unable to save %s\n", qUtf8Printable(out));
         return kExitFailed;
     }

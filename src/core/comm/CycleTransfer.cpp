@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "comm/VersionReply.h"
 #include "comm/WashFileHeader.h"
 #include "config/MachineTypeTable.h"
+#include "files/ReplaceFile.h"
 
 namespace korvanta {
 
@@ -118,7 +120,7 @@ bool RunCycleWrite(FrontPanel &panel, const CycleFile &file, int configuredType)
 }
 
 // The block loop of a read: appends each intact block to `out`; false when the user gave up.
-bool ReadBlocks(FrontPanel &panel, int count, std::ofstream &out) {
+bool ReadBlocks(FrontPanel &panel, int count, std::vector<uint8_t> &out) {
     CommUi &ui = panel.Ui();
     std::vector<uint8_t> data(kBlockBytes);
     int rounds = 0;
@@ -139,7 +141,7 @@ bool ReadBlocks(FrontPanel &panel, int count, std::ofstream &out) {
             continue;
         rounds = 0;
         ui.SetGauge((block + 1) * 100 / count);
-        out.write(reinterpret_cast<const char *>(data.data()), kBlockBytes);
+        out.insert(out.end(), data.begin(), data.end());
         ui.Repaint();
         ++block;
     }
@@ -147,11 +149,9 @@ bool ReadBlocks(FrontPanel &panel, int count, std::ofstream &out) {
 }
 
 // A complete wash data list ends with a CycleEnd record (254) followed by DataEnd (255).
-bool HoldsDataEnd(const std::string &path) {
-    const FileBytes file = ReadFileBytes(path, UINTMAX_MAX);
+bool HoldsDataEnd(const std::vector<uint8_t> &bytes) {
     const uint8_t end[] = {254, 255};
-    return std::search(file.bytes.begin(), file.bytes.end(), std::begin(end), std::end(end)) !=
-           file.bytes.end();
+    return std::search(bytes.begin(), bytes.end(), std::begin(end), std::end(end)) != bytes.end();
 }
 
 void StopWithoutCycles(FrontPanel &panel, const char *message) {
@@ -180,16 +180,15 @@ bool RunCycleRead(FrontPanel &panel, const std::string &path) {
         return false;
     }
     ui.ShowGauge(true);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    const bool read = ReadBlocks(panel, count, out);
-    out.close();
-    if (!read || !out)
+    std::vector<uint8_t> received;
+    if (!ReadBlocks(panel, count, received))
         return false;
-    if (!HoldsDataEnd(path)) {
+    if (!HoldsDataEnd(received)) {
         StopWithoutCycles(panel, texts::kCyclesCorrupt);
         return false;
     }
-    return true;
+    // The whole list is written at once, so that the file never holds a part of it.
+    return ReplaceFile(std::filesystem::path(path), received);
 }
 } // namespace
 

@@ -1,6 +1,10 @@
 #include "files/ChooseFile.h"
 
+#include "files/ReplaceFile.h"
+
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
 namespace korvanta {
@@ -80,10 +84,14 @@ bool MakeBackup(const std::string &path) {
     const std::string backup = BackupPath(path);
     if (backup == path)
         return false;
-    std::error_code error;
-    fs::remove(fs::path(backup), error);
-    fs::rename(fs::path(path), fs::path(backup), error);
-    return !error;
+    // The file itself stays where it is until the save replaces it in one step, so that a save
+    // that fails never leaves the folder without it.
+    std::ifstream in(fs::path(path), std::ios::binary);
+    const std::vector<uint8_t> content{std::istreambuf_iterator<char>(in),
+                                       std::istreambuf_iterator<char>()};
+    if (!in.is_open() || in.bad())
+        return false;
+    return ReplaceFile(fs::path(backup), content);
 }
 
 std::string WashdataFolder(const KnownFolders &folders) {

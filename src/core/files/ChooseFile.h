@@ -33,9 +33,10 @@ std::string FileFilter(const std::string &description, const std::string &extens
 // (Week.kvt -> Week.bak; a name without extension gets ".bak" added).
 std::string BackupPath(const std::string &path);
 
-// Keeps the content of a file that a save is about to replace: an older backup of that name is
-// deleted, then the file is renamed to the backup name. Returns false when nothing was kept
-// (no such file, or the rename failed); callers do not report that. A file that is itself
+// Keeps the content of a file that a save is about to replace: it is copied to the backup name,
+// replacing an older backup there, and the file itself is left in place for the save to replace.
+// Returns false when nothing was kept (no such file, or the copy failed); callers do not report
+// that. A file that is itself
 // its own backup name (Week.bak) is left alone, so the old content is never deleted unsaved.
 bool MakeBackup(const std::string &path);
 

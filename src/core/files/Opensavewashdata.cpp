@@ -325,9 +325,10 @@ FileImage WriteWashData(WashData &data, MachineConfig &config, const SaveContext
 }
 
 SaveResult SaveWashData(const std::string &path, WashData &data, MachineConfig &config,
-                        const SaveContext &context) {
+                        const SaveContext &context, const std::string &backup) {
     MachineConfig stamped = Stamped(config, context);
-    if (!ReplaceFile(PathOf(path), Encode(data, stamped)))
+    const ReplaceOptions options{backup.empty() ? std::filesystem::path() : PathOf(backup)};
+    if (!ReplaceFile(PathOf(path), Encode(data, stamped), options))
         return SaveResult{false, ErrorMessage("Unable to save " + path)};
     config = std::move(stamped);
     CorrectFillCodes(data, config.machineType);

@@ -54,10 +54,11 @@ struct SaveResult {
 FileImage WriteWashData(WashData &data, MachineConfig &config, const SaveContext &context);
 
 // Saves to path (UTF-8) through a temporary file renamed over the target. On success data and
-// config are updated as WriteWashData does; on failure ("Unable to save " + path) nothing in
-// memory changes and a previous file at path stays as it was.
+// config are updated as WriteWashData does, and a previous file at path is kept as backup when
+// one is named; on failure ("Unable to save " + path) nothing in memory changes and the previous
+// file and backup stay as they were.
 SaveResult SaveWashData(const std::string &path, WashData &data, MachineConfig &config,
-                        const SaveContext &context);
+                        const SaveContext &context, const std::string &backup = {});
 
 // Code1 of a Fill step as the machine type allows it: a compartment machine needs bit 4 (16)
 // or bit 7 (128) set and gets bit 4 when neither is; any other machine has both cleared.

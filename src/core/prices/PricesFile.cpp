@@ -1,7 +1,10 @@
 #include "prices/PricesFile.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
+
+#include "files/ReplaceFile.h"
 
 namespace korvanta {
 
@@ -49,15 +52,11 @@ PricesLoad LoadPricesFile(const std::string &path) {
     return load;
 }
 
-std::string SavePricesFile(const std::string &path, const PriceWords &words) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
+std::string SavePricesFile(const std::string &path, const PriceWords &words,
+                           const std::string &backup) {
+    if (!ReplaceFile(std::filesystem::path(path), EncodePricesFile(words), {backup}))
         return "Unable to save " + path;
-    const std::vector<uint8_t> bytes = EncodePricesFile(words);
-    out.write(reinterpret_cast<const char *>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return out ? std::string() : "Unable to save " + path;
+    return {};
 }
 
 } // namespace korvanta

@@ -30,7 +30,9 @@ struct PricesLoad {
 // is refused as a corrupted configuration: half a set of prices is never shown as if whole.
 PricesLoad LoadPricesFile(const std::string &path);
 
-// Writes the words; the error box text ("Unable to save " + path) when that fails, else empty.
-std::string SavePricesFile(const std::string &path, const PriceWords &words);
+// Writes the words, keeping a previous file as backup when one is named; the error box text
+// ("Unable to save " + path) when that fails, else empty.
+std::string SavePricesFile(const std::string &path, const PriceWords &words,
+                           const std::string &backup = {});
 
 } // namespace korvanta

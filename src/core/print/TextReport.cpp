@@ -1,7 +1,10 @@
 #include "print/TextReport.h"
 
-#include <cstdio>
-#include <fstream>
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "files/ReplaceFile.h"
 
 #include "print/ConfigSection.h"
 #include "print/ReportCycle.h"
@@ -43,15 +46,8 @@ std::string TextReport(WashData &data, const MachineConfig &config, WarningMarks
 
 bool WriteTextReport(const std::string &path, const std::string &bytes, UserMessage &message) {
     message = ErrorMessage("Unable to save " + path);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file)
+    if (!ReplaceFile(std::filesystem::path(path), std::vector<uint8_t>(bytes.begin(), bytes.end())))
         return false;
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) {
-        std::remove(path.c_str());
-        return false;
-    }
     message = {};
     return true;
 }

@@ -15,8 +15,8 @@ namespace korvanta {
 std::string TextReport(WashData &data, const MachineConfig &config, WarningMarks &marks,
                        const ReportRequest &request);
 
-// Writes the report bytes to path. On failure the message is "Unable to save " + path, and a
-// file that could be created but not written whole is removed again.
+// Writes the report bytes to path, replacing a previous file in one step. On failure the message
+// is "Unable to save " + path and a previous file stays as it was.
 bool WriteTextReport(const std::string &path, const std::string &bytes, UserMessage &message);
 
 } // namespace korvanta
