@@ -29,7 +29,7 @@ for f in usr/bin/korvanta-planner usr/bin/kvt usr/bin/korvanta-machine-sim \
     [ -s "$root/$f" ] || fail "missing $f"
 done
 file "$share/icons/hicolor/48x48/apps/korvanta-planner.png" | grep -q "48 x 48" || fail "48 px icon size"
-zcat "$share/man/man1/kvt.1.gz" | grep -q "write-cycles" || fail "kvt man page lacks commands"
+zcat "$share/man/man1/kvt.1.gz" | grep -q "kvt resave IN OUT" || fail "kvt man page lacks commands"
 head -c 5 "$share/korvanta-planner/Korvanta Planner Instructions.pdf" | grep -q "%PDF-" || fail "not a PDF"
 desktop-file-validate "$share/applications/korvanta-planner.desktop" || fail "desktop entry"
 
