@@ -2,10 +2,12 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEB_PACKAGES = g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev libqt6serialport6 \
-               libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+               libgtest-dev libgmock-dev libbenchmark-dev qt6-svg-dev help2man dpkg-dev fakeroot \
+               file desktop-file-utils shared-mime-info xdg-utils fonts-liberation \
+               clang libclang-rt-14-dev
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build test run bench fuzz fuzz-build fuzz-smoke sanitize clean
+.PHONY: all deps configure build test run bench package fuzz fuzz-build fuzz-smoke sanitize clean
 
 all: build
 
@@ -36,6 +38,10 @@ test: build
 run: deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target korvanta-planner
 	$(BUILD_DIR)/src/app/planner/korvanta-planner $(FILE)
+
+# The Debian package build/korvanta-planner_VERSION_ARCH.deb.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)

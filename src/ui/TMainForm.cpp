@@ -496,6 +496,14 @@ void TMainForm::StepRowChosen() {
 
 void TMainForm::ShowHelp() {
     const QString path = QString::fromStdString(folders_.data) + QString::fromLatin1(kHelpDocument);
+    // A copy in the user's document folder wins; otherwise the one installed with the program.
+    const QString installed = QCoreApplication::applicationDirPath() +
+                              QStringLiteral("/../share/korvanta-planner/") +
+                              QString::fromLatin1(kHelpDocument);
+    if (!QFileInfo::exists(path) && QFileInfo::exists(installed)) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(installed).canonicalFilePath()));
+        return;
+    }
     if (QFileInfo::exists(path)) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
         return;

@@ -57,6 +57,10 @@ int main(int argc, char **argv) {
         std::cout << UsageText();
         return 0;
     }
+    if (settings.version) {
+        std::cout << "korvanta-machine-sim " KORVANTA_VERSION_TEXT "\n";
+        return 0;
+    }
     Controller controller(settings.controller);
     if (!settings.memoryDir.empty() && !controller.LoadMemory(settings.memoryDir, &error)) {
         std::cerr << "korvanta-machine-sim: " << error << "\n";

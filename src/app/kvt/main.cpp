@@ -9,6 +9,7 @@
 #include "KvtOutput.h"
 #include "KvtReport.h"
 #include "MachineCommands.h"
+#include "comm/BoardInfo.h"
 
 using namespace korvanta;
 
@@ -109,7 +110,7 @@ int RunFileCommand(const QCommandLineParser &parser, const Options &options,
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("kvt");
-    QCoreApplication::setApplicationVersion(KVT_VERSION);
+    QCoreApplication::setApplicationVersion(QString::fromStdString(PlannerVersionText()));
     QCommandLineParser parser;
     parser.setApplicationDescription(kSynopsis);
     const QCommandLineOption help = parser.addHelpOption();

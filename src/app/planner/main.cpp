@@ -1,8 +1,11 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QMessageBox>
 #include <QStringList>
 #include <exception>
+#include <string>
 
+#include "comm/BoardInfo.h"
 #include "config/ConfigStore.h"
 #include "platform/QtSerialPort.h"
 #include "platform/SettingsOptionsStore.h"
@@ -62,9 +65,40 @@ int RunFirstCopy(SingleInstance &instance) {
     return 0;
 }
 
+// --help and --version are answered before any window or display is needed, and before the
+// single-instance hand-over, so they work on a terminal without a desktop. Returns -1 otherwise.
+int AnswerHelpOrVersion(int argc, char *argv[]) {
+    bool wanted = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        wanted = wanted || arg == "--help" || arg == "-h" || arg == "--help-all" ||
+                 arg == "--version" || arg == "-v";
+    }
+    if (!wanted)
+        return -1;
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("korvanta-planner"));
+    QCoreApplication::setApplicationVersion(QString::fromStdString(PlannerVersionText()));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Writes the wash programs (cycles) of commercial washer-extractors, "
+                       "estimates their durations\nand sends them to a machine over its "
+                       "front-panel serial connector.\n\nA second start hands FILE to the "
+                       "running copy and ends."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A wash data file (.kvt) to open."),
+                                 QStringLiteral("[FILE]"));
+    parser.process(app); // prints the answer and exits
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
+    if (const int answered = AnswerHelpOrVersion(argc, argv); answered >= 0)
+        return answered;
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("KVT"));
     QCoreApplication::setApplicationName(QStringLiteral("KorvantaPlanner"));

@@ -145,6 +145,10 @@ bool ParseCommandLine(const std::vector<std::string> &args, SimSettings &setting
             parsed.help = true;
             continue;
         }
+        if (name == "--version" && !value) {
+            parsed.version = true;
+            continue;
+        }
         auto option = ValueOptions().find(name);
         if (option == ValueOptions().end())
             return Fail(error, "unknown option " + name);
@@ -165,7 +169,7 @@ std::string UsageText() {
            "    [--firmware TEXT] [--keyboard TEXT] [--hardware TEXT] [--busy N]\n"
            "    [--corrupt RATE] [--drop RATE] [--seed N] [--erase-polls N]\n"
            "    [--turnaround MS] [--baud N] [--memory DIR] [--network ADDR,ADDR..]\n"
-           "    [--link PATH] [--log PATH]\n"
+           "    [--link PATH] [--log PATH] [--help] [--version]\n"
            "Serves a simulated washer-extractor controller on a pseudo-terminal; the first\n"
            "line printed names the terminal. Ends on SIGTERM or SIGINT, saving --memory.\n";
 }

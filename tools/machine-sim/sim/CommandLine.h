@@ -17,6 +17,7 @@ struct SimSettings {
     std::string linkPath;
     std::string logPath; // the requests received, a line each, written on exit
     bool help = false;
+    bool version = false;
 };
 
 // args without the program name. Options take "--name value" or "--name=value"; numbers are
