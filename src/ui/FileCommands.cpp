@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include "files/Opensavewashdata.h"
@@ -134,7 +135,13 @@ bool FileCommands::ChooseFile(bool save, std::string &remembered, const std::str
                               const std::string &extension, const std::string &description) {
     FileDialogRequest request;
     request.save = save;
-    request.start = ChooseFileStart(remembered, defaultFolder, folders_);
+    // A save with nothing remembered yet starts beside the file being edited, not wherever the
+    // program happened to be started.
+    std::string startFrom = remembered;
+    const QFileInfo current(QString::fromStdString(host_.CurrentFile()));
+    if (save && startFrom.empty() && !host_.CurrentFile().empty() && current.isFile())
+        startFrom = current.absoluteFilePath().toStdString();
+    request.start = ChooseFileStart(startFrom, defaultFolder, folders_);
     request.filter = QString::fromStdString(FileFilter(description, extension));
     request.extension = QString::fromStdString(extension);
     request.confirmOverwrite = options_.warnOverwriteFiles;

@@ -175,6 +175,23 @@ private slots:
         QCOMPARE(QString::fromStdString(requests_[1].start.fileName), QStringLiteral("A.kvt"));
     }
 
+    void saveStartsBesideTheLoadedFile() {
+        // A file opened from elsewhere (a second start, the command line) is saved beside
+        // itself while no folder is remembered; a remembered folder still comes first.
+        const QString other = root_.filePath("Elsewhere/");
+        QVERIFY(QDir().mkpath(other));
+        QFile file(other + "C.kvt");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        host_.file = (other + "C.kvt").toStdString();
+        files_->Save();
+        QCOMPARE(QString::fromStdString(requests_.back().start.folder), other);
+        QCOMPARE(QString::fromStdString(requests_.back().start.fileName), QStringLiteral("C.kvt"));
+        options_.lastWashdataPath = (Washdata() + "D.kvt").toStdString();
+        files_->Save();
+        QCOMPARE(QString::fromStdString(requests_.back().start.folder), Washdata());
+    }
+
     void loadReadsTheChosenFile() {
         const QString path = Washdata() + "B.kvt";
         wash_.data = OneCycle(7);
