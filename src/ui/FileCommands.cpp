@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "files/Opensavewashdata.h"
 #include "platform/LocalClock.h"
@@ -114,6 +115,26 @@ bool FileCommands::LoadFile(const std::string &path) {
 }
 
 void FileCommands::HandOver(const QString &text) {
+    pendingHandOver_ = text;
+    TryPendingHandOver();
+}
+
+void FileCommands::TryPendingHandOver() {
+    if (!pendingHandOver_)
+        return;
+    constexpr int kRetryMs = 200;
+    if (handingOver_ || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        QTimer::singleShot(kRetryMs, &retryContext_, [this] { TryPendingHandOver(); });
+        return;
+    }
+    const QString text = *pendingHandOver_;
+    pendingHandOver_.reset();
+    handingOver_ = true;
+    CarryOutHandOver(text);
+    handingOver_ = false;
+}
+
+void FileCommands::CarryOutHandOver(const QString &text) {
     if (QWidget *window = dialogParent_ ? dialogParent_->window() : nullptr) {
         window->raise();
         window->activateWindow();
