@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "files/Opensavewashdata.h"
 #include "platform/LocalClock.h"
@@ -113,6 +115,26 @@ bool FileCommands::LoadFile(const std::string &path) {
 }
 
 void FileCommands::HandOver(const QString &text) {
+    pendingHandOver_ = text;
+    TryPendingHandOver();
+}
+
+void FileCommands::TryPendingHandOver() {
+    if (!pendingHandOver_)
+        return;
+    constexpr int kRetryMs = 200;
+    if (handingOver_ || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        QTimer::singleShot(kRetryMs, &retryContext_, [this] { TryPendingHandOver(); });
+        return;
+    }
+    const QString text = *pendingHandOver_;
+    pendingHandOver_.reset();
+    handingOver_ = true;
+    CarryOutHandOver(text);
+    handingOver_ = false;
+}
+
+void FileCommands::CarryOutHandOver(const QString &text) {
     if (QWidget *window = dialogParent_ ? dialogParent_->window() : nullptr) {
         window->raise();
         window->activateWindow();
@@ -134,7 +156,13 @@ bool FileCommands::ChooseFile(bool save, std::string &remembered, const std::str
                               const std::string &extension, const std::string &description) {
     FileDialogRequest request;
     request.save = save;
-    request.start = ChooseFileStart(remembered, defaultFolder, folders_);
+    // A save with nothing remembered yet starts beside the file being edited, not wherever the
+    // program happened to be started.
+    std::string startFrom = remembered;
+    const QFileInfo current(QString::fromStdString(host_.CurrentFile()));
+    if (save && startFrom.empty() && !host_.CurrentFile().empty() && current.isFile())
+        startFrom = current.absoluteFilePath().toStdString();
+    request.start = ChooseFileStart(startFrom, defaultFolder, folders_);
     request.filter = QString::fromStdString(FileFilter(description, extension));
     request.extension = QString::fromStdString(extension);
     request.confirmOverwrite = options_.warnOverwriteFiles;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -80,7 +81,9 @@ public:
     bool ReadIntoData(const std::string &path);
 
     // A text handed over by a second start: "newfile" runs New, a path is loaded after the
-    // unsaved-changes question, an empty text only says "No file selected".
+    // unsaved-changes question, an empty text only says "No file selected". While a dialog of
+    // the program is open (a transfer or a print runs inside one) the text is held and carried
+    // out once the window is free again; a newer text replaces a held one.
     void HandOver(const QString &text);
 
     // The shared file dialog routine. remembered is replaced by the confirmed path. A save
@@ -105,6 +108,8 @@ public:
 private:
     bool ChooseWashdataFile(bool save);
     void TakeSnapshots();
+    void TryPendingHandOver();
+    void CarryOutHandOver(const QString &text);
 
     FileCommandsHost &host_;
     ProgramOptions &options_;
@@ -113,6 +118,9 @@ private:
     const KnownFolders &folders_;
     QWidget *dialogParent_;
     FileDialogFunction fileDialog_ = ShowPlatformFileDialog;
+    std::optional<QString> pendingHandOver_;
+    bool handingOver_ = false;
+    QObject retryContext_; // ends the retries with this object
 };
 
 } // namespace korvanta

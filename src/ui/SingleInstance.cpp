@@ -5,9 +5,13 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <cstring>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace korvanta {
 
@@ -20,17 +24,32 @@ constexpr int kWriteWaitMs = 1000;
 constexpr int kMaxNotificationLine = 16; // "1124" and a line end; longer lines are not ours
 constexpr const char *kNoFileQuestion = "No file selected, open New file?";
 
-QString LockPath() {
-    return QDir(QDir::tempPath()).filePath(QString(kInstanceLockName) + ".lock");
+// A login name as it may stand in a file name and a shared memory key.
+QString SafeKey(const QString &name) {
+    QString key;
+    for (const QChar c : name)
+        key += c.isLetterOrNumber() || c == u'-' || c == u'_' || c == u'.' ? c : QChar(u'_');
+    return key;
+}
+
+QString CurrentUserKey() {
+    for (const char *variable : {"USER", "USERNAME", "LOGNAME"})
+        if (const QString name = qEnvironmentVariable(variable); !name.isEmpty())
+            return SafeKey(name);
+#ifdef Q_OS_UNIX
+    return QString::number(::getuid());
+#else
+    return QStringLiteral("user");
+#endif
 }
 
 QByteArray NotificationLine() {
     return QByteArray::number(kHandOverMessage) + '\n';
 }
 
-bool ConnectToRunningCopy(QLocalSocket &socket) {
+bool ConnectToRunningCopy(QLocalSocket &socket, const InstanceScope &scope) {
     for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
-        socket.connectToServer(QString::fromLatin1(kInstanceLockName));
+        socket.connectToServer(scope.ServerName());
         if (socket.waitForConnected(kConnectWaitMs))
             return true;
         QThread::msleep(kConnectWaitMs / 2);
@@ -55,6 +74,30 @@ bool BlockTaken(QSharedMemory &block) {
 
 } // namespace
 
+InstanceScope InstanceScope::CurrentUser() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::tempPath();
+    return {folder, CurrentUserKey()};
+}
+
+QString InstanceScope::LockPath() const {
+    return QDir(folder).filePath(QString(kInstanceLockName) + "-" + userKey + ".lock");
+}
+
+QString InstanceScope::ServerName() const {
+#ifdef Q_OS_UNIX
+    // A socket in the user's own folder: no other user can find it nor take its name.
+    return QDir(folder).filePath(QString(kInstanceLockName) + "-" + userKey);
+#else
+    return QString(kInstanceLockName) + "-" + userKey;
+#endif
+}
+
+QString InstanceScope::BlockKey() const {
+    return QString(kHandOverBlockName) + "-" + userKey;
+}
+
 QString HandOverText(const char *block, int size) {
     const int limit = std::min(size, kMaxTextBytes);
     if (!block || limit <= 0)
@@ -76,8 +119,8 @@ void WriteHandOverText(char *block, int size, const QString &text) {
     std::memset(block + length, 0, static_cast<std::size_t>(size - length));
 }
 
-SingleInstance::SingleInstance(QObject *parent)
-    : QObject(parent), lock_(LockPath()), block_(QString::fromLatin1(kHandOverBlockName)) {
+SingleInstance::SingleInstance(const InstanceScope &scope, QObject *parent)
+    : QObject(parent), scope_(scope), lock_(scope.LockPath()), block_(scope.BlockKey()) {
     lock_.setStaleLockTime(0);
 }
 
@@ -109,7 +152,7 @@ void SingleInstance::CreateBlock() {
 }
 
 void SingleInstance::Listen() {
-    const QString name = QString::fromLatin1(kInstanceLockName);
+    const QString name = scope_.ServerName();
     QLocalServer::removeServer(name); // a socket left by a crashed copy
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_.listen(name))
@@ -143,9 +186,10 @@ void SingleInstance::TakeHandOver() {
     QTimer::singleShot(0, this, [this, text] { emit HandOverReceived(text); });
 }
 
-int SingleInstance::HandOverToRunningCopy(const QStringList &arguments) {
+int SingleInstance::HandOverToRunningCopy(const QStringList &arguments,
+                                          const InstanceScope &scope) {
     QLocalSocket socket;
-    if (!ConnectToRunningCopy(socket))
+    if (!ConnectToRunningCopy(socket, scope))
         return 0;
     QString text = arguments.size() > 1 ? arguments.at(1) : QString();
     // The running copy has a working folder of its own: a relative path would name another
@@ -157,7 +201,7 @@ int SingleInstance::HandOverToRunningCopy(const QStringList &arguments) {
             return 0;
         text = QString::fromLatin1(kNewFileHandOver);
     }
-    QSharedMemory block(QString::fromLatin1(kHandOverBlockName));
+    QSharedMemory block(scope.BlockKey());
     if (!block.attach() || block.size() < kHandOverBlockSize || !block.lock())
         return 0;
     WriteHandOverText(static_cast<char *>(block.data()), kHandOverBlockSize, text);

@@ -25,6 +25,19 @@ QString HandOverText(const char *block, int size);
 // Writes a text into a block: cut to 255 bytes (never inside a character) and zero-terminated.
 void WriteHandOverText(char *block, int size, const QString &text);
 
+// Where one user's copy keeps its lock and socket, and the key that sets its names apart from
+// every other user's: the per-user runtime folder where the system has one (else the
+// temporary folder) and the user's login name.
+struct InstanceScope {
+    QString folder;
+    QString userKey;
+    // The scope of the user running this program.
+    static InstanceScope CurrentUser();
+    QString LockPath() const;
+    QString ServerName() const;
+    QString BlockKey() const;
+};
+
 // One running copy per user. The first copy holds the instance lock, owns the hand-over block
 // and listens for notifications; a second start hands its file to it and ends.
 //
@@ -38,7 +51,8 @@ void WriteHandOverText(char *block, int size, const QString &text);
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    explicit SingleInstance(QObject *parent = nullptr);
+    explicit SingleInstance(const InstanceScope &scope = InstanceScope::CurrentUser(),
+                            QObject *parent = nullptr);
     ~SingleInstance() override;
 
     // True when this is the first copy (also when a crashed copy left its lock, block or
@@ -49,7 +63,8 @@ public:
     // asks "No file selected, open New file?" when no file was named, writes the text into
     // the block, notifies the running copy and waits until it took the text (at most 20 polls
     // of 500 ms). Returns the exit code, always 0.
-    static int HandOverToRunningCopy(const QStringList &arguments);
+    static int HandOverToRunningCopy(const QStringList &arguments,
+                                     const InstanceScope &scope = InstanceScope::CurrentUser());
 
 signals:
     // A text handed over by a second start: a file path, "newfile", or empty. Emitted from the
@@ -62,6 +77,7 @@ private:
     void ReadNotifications(class QLocalSocket *socket);
     void TakeHandOver();
 
+    InstanceScope scope_;
     QLockFile lock_;
     QSharedMemory block_;
     QLocalServer server_;

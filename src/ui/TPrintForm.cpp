@@ -1,6 +1,7 @@
 #include "ui/TPrintForm.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -232,6 +233,10 @@ void TPrintForm::PrintSetupClicked() {
     QPrintDialog dialog(printer_.get(), this);
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // The dialog only stores the printer settings; its confirm button must not promise a print.
+    for (auto *box : dialog.findChildren<QDialogButtonBox *>())
+        if (auto *confirm = box->button(QDialogButtonBox::Ok))
+            confirm->setText(QStringLiteral("OK"));
     dialog.exec();
 }
 

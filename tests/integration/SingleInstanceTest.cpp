@@ -31,14 +31,16 @@ const fs::path kPlanner = fs::path(KVT_BIN_DIR) / "src/app/planner/korvanta-plan
 // in the test's own folder, so that it meets only the copies this test starts.
 class PlannerProcess {
 public:
-    PlannerProcess(const fs::path &home, const std::vector<std::string> &args) {
+    PlannerProcess(const fs::path &home, const std::vector<std::string> &args,
+                   const std::string &user = "alice") {
         std::vector<std::string> argStore = {kPlanner.string()};
         argStore.insert(argStore.end(), args.begin(), args.end());
         const std::map<std::string, std::string> overrides = {
             {"TMPDIR", (home / "tmp").string()},
             {"HOME", home.string()},
             {"XDG_CONFIG_HOME", (home / "config").string()},
-            {"XDG_RUNTIME_DIR", (home / "runtime").string()},
+            {"XDG_RUNTIME_DIR", (home / ("runtime-" + user)).string()},
+            {"USER", user},
             {"QT_QPA_PLATFORM", "offscreen"}};
         std::vector<std::string> envStore;
         for (char **e = environ; *e; ++e) {
@@ -109,9 +111,10 @@ protected:
                 ("kvt-single-" + std::to_string(getpid()) + "-" +
                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(home_);
-        for (const char *folder : {"tmp", "config", "runtime"})
+        for (const char *folder : {"tmp", "config", "runtime-alice", "runtime-bob"})
             fs::create_directories(home_ / folder);
-        fs::permissions(home_ / "runtime", fs::perms::owner_all);
+        for (const char *folder : {"runtime-alice", "runtime-bob"})
+            fs::permissions(home_ / folder, fs::perms::owner_all, fs::perm_options::replace);
         file_ = (home_ / "Week.kvt").string();
         korvanta::WashData data;
         korvanta::MachineConfig config;
@@ -119,9 +122,9 @@ protected:
     }
     void TearDown() override { fs::remove_all(home_); }
 
-    // The running copy listens once its socket exists in the temporary folder.
-    bool WaitListening(PlannerProcess &process) {
-        const fs::path socket = home_ / "tmp" / "KorvantaPlannerProgram";
+    // The running copy listens once its socket exists in its user's runtime folder.
+    bool WaitListening(PlannerProcess &process, const std::string &user = "alice") {
+        const fs::path socket = home_ / ("runtime-" + user) / ("KorvantaPlannerProgram-" + user);
         const auto end = Clock::now() + 15s;
         while (Clock::now() < end && process.Running()) {
             if (fs::exists(socket))
@@ -132,9 +135,9 @@ protected:
     }
 
     // A second start with the file: the seconds until it ended (with exit code 0).
-    double HandOverSeconds() {
+    double HandOverSeconds(const std::string &user = "alice") {
         const auto start = Clock::now();
-        PlannerProcess second(home_, {file_});
+        PlannerProcess second(home_, {file_}, user);
         EXPECT_TRUE(second.Started());
         EXPECT_EQ(second.WaitExit(15s), 0);
         return std::chrono::duration<double>(Clock::now() - start).count();
@@ -168,11 +171,27 @@ TEST_F(SingleInstance, CrashedCopyDoesNotStopTheNextStart) {
         ASSERT_TRUE(WaitListening(crashed));
         crashed.Kill(SIGKILL);
     }
-    ASSERT_TRUE(fs::exists(home_ / "tmp" / "KorvantaPlannerProgram.lock"));
+    ASSERT_TRUE(fs::exists(home_ / "runtime-alice" / "KorvantaPlannerProgram-alice.lock"));
     PlannerProcess next(home_, {});
     ASSERT_TRUE(next.Started());
     std::this_thread::sleep_for(1500ms);
     ASSERT_TRUE(next.Running()) << "the next start took itself for a second copy";
     EXPECT_LT(HandOverSeconds(), 4.0);
     EXPECT_TRUE(next.Running());
+}
+
+// Each user has a copy of their own: another user's running copy neither takes the file nor
+// keeps the start from opening a window, and each copy serves its own user's hand-overs.
+TEST_F(SingleInstance, EachUserHasACopyOfTheirOwn) {
+    PlannerProcess alice(home_, {});
+    ASSERT_TRUE(alice.Started());
+    ASSERT_TRUE(WaitListening(alice, "alice"));
+    PlannerProcess bob(home_, {file_}, "bob");
+    ASSERT_TRUE(bob.Started());
+    ASSERT_TRUE(WaitListening(bob, "bob")) << "bob's start handed over to alice's copy";
+    EXPECT_LT(HandOverSeconds("bob"), 4.0);
+    EXPECT_LT(HandOverSeconds("alice"), 4.0);
+    EXPECT_TRUE(alice.Running());
+    EXPECT_TRUE(bob.Running());
+    EXPECT_FALSE(fs::exists(home_ / "tmp" / "KorvantaPlannerProgram.lock"));
 }

@@ -1,3 +1,4 @@
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -193,6 +194,23 @@ private slots:
         QVERIFY(QDir(Washdata()).entryList({".saving-*"}, QDir::Files | QDir::Hidden).isEmpty());
     }
 
+    void saveStartsBesideTheLoadedFile() {
+        // A file opened from elsewhere (a second start, the command line) is saved beside
+        // itself while no folder is remembered; a remembered folder still comes first.
+        const QString other = root_.filePath("Elsewhere/");
+        QVERIFY(QDir().mkpath(other));
+        QFile file(other + "C.kvt");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        host_.file = (other + "C.kvt").toStdString();
+        files_->Save();
+        QCOMPARE(QString::fromStdString(requests_.back().start.folder), other);
+        QCOMPARE(QString::fromStdString(requests_.back().start.fileName), QStringLiteral("C.kvt"));
+        options_.lastWashdataPath = (Washdata() + "D.kvt").toStdString();
+        files_->Save();
+        QCOMPARE(QString::fromStdString(requests_.back().start.folder), Washdata());
+    }
+
     void loadReadsTheChosenFile() {
         const QString path = Washdata() + "B.kvt";
         wash_.data = OneCycle(7);
@@ -296,6 +314,32 @@ private slots:
         QCOMPARE(answers.Texts(), boxes);
         QCOMPARE(wash_.data.CycleCount(), cycles);
         QCOMPARE(host_.file == path.toStdString(), fileSet);
+    }
+
+    // A hand-over arriving while a dialog is open waits for it to close; of two waiting, the
+    // newer one is loaded, once.
+    void handOverWaitsForOpenDialogs() {
+        const QString older = Washdata() + "Older.kvt";
+        const QString newer = Washdata() + "Newer.kvt";
+        wash_.data = OneCycle(4);
+        dialogAnswers_ = {older, newer};
+        files_->Save();
+        wash_.data = OneCycle(5);
+        files_->Save();
+        QDialog dialog;
+        dialog.setModal(true);
+        dialog.open();
+        QVERIFY(QApplication::activeModalWidget());
+        const int loads = host_.loads;
+        files_->HandOver(older);
+        files_->HandOver(newer);
+        QTest::qWait(500);
+        QCOMPARE(host_.loads, loads);
+        dialog.close();
+        QTRY_COMPARE_WITH_TIMEOUT(host_.loads, loads + 1, 3000);
+        QCOMPARE(host_.file, newer.toStdString());
+        QTest::qWait(400);
+        QCOMPARE(host_.loads, loads + 1);
     }
 
     // The block comes from another process: its text is bounded by the block and by 255 bytes

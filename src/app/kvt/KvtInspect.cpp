@@ -3,6 +3,7 @@
 #include <array>
 
 #include "KvtOutput.h"
+#include "estimate/Time_calc.h"
 #include "files/RawRecordRow.h"
 #include "model/WashDataSize.h"
 #include "platform/LocalClock.h"
@@ -48,14 +49,22 @@ int RunInfo(const QString &path) {
     return kExitOk;
 }
 
-int RunDump(const QString &path) {
-    const auto file = LoadForCommand(path);
+int RunDump(const QString &path, bool heading) {
+    auto file = LoadForCommand(path);
     if (!file)
         return kExitFailed;
-    RawRow headings;
-    for (std::size_t i = 0; i < headings.size(); ++i)
-        headings[i] = kRawRowHeadings[i];
-    PrintLine(Joined(headings));
+    // After a load the editor estimates every cycle, so the rows carry the estimated times.
+    WarningMarks marks;
+    std::string remark;
+    for (std::size_t i = 0; i < file->data.Size(); ++i)
+        if (file->data.At(i).type == RecordType::CycleStart)
+            EstimateCycle(file->data, i, file->config, marks, 0, remark);
+    if (heading) {
+        RawRow headings;
+        for (std::size_t i = 0; i < headings.size(); ++i)
+            headings[i] = kRawRowHeadings[i];
+        PrintLine(Joined(headings));
+    }
     for (const WashRecord &record : file->data.Records())
         PrintLine(Joined(RawRecordRow(record)));
     return kExitOk;

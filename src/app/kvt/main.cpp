@@ -21,7 +21,7 @@ const char kSynopsis[] =
     "  kvt info FILE                 the header and the size\n"
     "  kvt list FILE                 a line per cycle: number, name, duration\n"
     "  kvt steps FILE NUMBER         a line per step of cycle NUMBER\n"
-    "  kvt dump FILE                 the raw record rows\n"
+    "  kvt dump FILE [--heading]     the record rows with estimated times\n"
     "  kvt estimate FILE --json      cycles, steps, times and warnings as JSON\n"
     "  kvt resave IN OUT             load IN and save it as OUT\n"
     "  kvt report FILE [--cycles all|N,N..] [--config] -o OUT\n"
@@ -49,6 +49,7 @@ struct Options {
     QCommandLineOption config{"config", "Add the configuration to the report."};
     QCommandLineOption output{QStringList{"o", "output"}, "File to write.", "OUT"};
     QCommandLineOption to{"to", "Network addresses of the machines.", "A,B.."};
+    QCommandLineOption heading{"heading", "Start the dump with the column headings."};
 };
 
 bool WholeNumber(const QString &text, int &value) {
@@ -83,7 +84,7 @@ int RunFileCommand(const QCommandLineParser &parser, const Options &options,
     if (command == "list" && Arity(args, 1))
         return RunList(args[1]);
     if (command == "dump" && Arity(args, 1))
-        return RunDump(args[1]);
+        return RunDump(args[1], parser.isSet(options.heading));
     if (command == "resave" && Arity(args, 2))
         return RunResave(args[1], args[2]);
     if (command == "estimate" && Arity(args, 1) && parser.isSet(options.json))
@@ -117,7 +118,7 @@ int main(int argc, char *argv[]) {
     const QCommandLineOption version = parser.addVersionOption();
     const Options options;
     parser.addOptions({options.port, options.yes, options.retries, options.json, options.cycles,
-                       options.config, options.output, options.to});
+                       options.config, options.output, options.to, options.heading});
     parser.addPositionalArgument("command", "The command and its arguments, see above.",
                                  "command [arguments]");
     if (!parser.parse(QCoreApplication::arguments()))

@@ -102,6 +102,8 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("KVT"));
     QCoreApplication::setApplicationName(QStringLiteral("KorvantaPlanner"));
+    // Title of the message boxes; the name above keeps the options' storage key.
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Korvanta Planner"));
 
     SingleInstance instance;
     if (!instance.BecomeFirstCopy())
