@@ -52,13 +52,13 @@ bench: configure
 # libFuzzer targets with AddressSanitizer and UndefinedBehaviorSanitizer; each runs
 # FUZZ_SECONDS from its seed corpus (new inputs it finds go to build-fuzz/corpus/).
 # The inputs are bounded by what each reader can take in (a prices file is 36 bytes, the
-# hand-over block 256); a run allocates far less than the 16 MB of freed memory ASan keeps
+# hand-over block 256, an options file a few hundred); a run allocates far less than the 16 MB of freed memory ASan keeps
 # poisoned, so a use after free is still caught while freed pages are reused.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = washdata prices firmware frontpanel_reply network_reply handover report
+FUZZ_TARGETS = washdata prices firmware frontpanel_reply network_reply handover report settings
 FUZZ_ENV = ASAN_OPTIONS=quarantine_size_mb=16
-FUZZ_MAX_LEN = case $$t in prices) echo 64;; handover) echo 300;; *) echo 4096;; esac
+FUZZ_MAX_LEN = case $$t in prices) echo 64;; handover) echo 300;; settings) echo 1024;; *) echo 4096;; esac
 fuzz-build: deps
 	CXX=clang++ cmake -S fuzz -B $(FUZZ_DIR) $(CCACHE_LAUNCHER)
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
@@ -87,7 +87,7 @@ fuzz-smoke: fuzz-build
 SANITIZE_DIR ?= build-sanitize
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 sanitize: deps
-	CXX=clang++ cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug \
+	CXX=clang++ cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug $(CCACHE_LAUNCHER) \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
 	  -DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE_FLAGS)"
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)

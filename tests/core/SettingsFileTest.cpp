@@ -38,4 +38,17 @@ TEST(SettingsFile, SavingKeepsEveryOtherLine) {
     }
 }
 
+// Found by fuzzing: a file whose last line ends in a backslash (which carries a value on into
+// the next line) swallowed the first added value; the line end may be missing, LF or a lone CR.
+TEST(SettingsFile, AddedValuesFollowALastLineThatGoesOn) {
+    for (const std::string before : {"[General]\nOld=x\\", "[General]\nOld=x\\\n",
+                                     "[General]\nOld=x\\\r", "=C\btyUAdvan\\\\\\\\\\"}) {
+        const SettingsFile after(SettingsFile(before).With({{"Com Port", "COM4"}}));
+        EXPECT_EQ(after.Find("Com Port").value_or(SettingsValue{}).text, "COM4") << before;
+        EXPECT_EQ(after.Find("Old").has_value(), before.find("Old") != std::string::npos);
+        EXPECT_EQ(after.Find("Old").value_or(SettingsValue{}).text,
+                  SettingsFile(before).Find("Old").value_or(SettingsValue{}).text);
+    }
+}
+
 } // namespace

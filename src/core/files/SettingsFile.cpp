@@ -128,8 +128,14 @@ std::string SettingsFile::With(std::vector<std::pair<std::string, std::string>> 
                                             (out.size() > std::size_t(first) ? "\n" : ""));
     } else if (!added.empty()) {
         std::string &before = out[insertAt - 1];
-        if (before.empty() || (before.back() != '\n' && before.back() != '\r'))
+        const std::size_t content = before.find_last_not_of("\r\n") + 1;
+        // A last line that ends in a lone backslash would go on into the added values: an
+        // empty line ends it as the end of the file did.
+        const bool open = Continues(before.substr(0, content));
+        if (content == before.size())
             before += "\n";
+        if (open) // after a lone CR a LF would join its line end, not make a line
+            before += before.back() == '\r' ? "\r" : "\n";
         out.insert(out.begin() + static_cast<std::ptrdiff_t>(insertAt), added);
     }
     std::string text;
