@@ -20,8 +20,7 @@ void Check(bool holds) {
 }
 
 bool SameValue(const std::optional<SettingsValue> &a, const std::optional<SettingsValue> &b) {
-    return a.has_value() == b.has_value() &&
-           (!a || (a->isText == b->isText && a->text == b->text));
+    return a.has_value() == b.has_value() && (!a || (a->isText == b->isText && a->text == b->text));
 }
 
 } // namespace
