@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QMessageBox>
 #include <QStringList>
 #include <cstdio>
@@ -120,6 +121,10 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("KorvantaPlanner"));
     // Title of the message boxes; the name above keeps the options' storage key.
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Korvanta Planner"));
+    // The desktop entry and icon installed with the program: the desktop (and Wayland) match
+    // the windows to the menu entry, and the window shows the program's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("korvanta-planner"));
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("korvanta-planner")));
 
     SingleInstance instance;
     if (!instance.BecomeFirstCopy())
