@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -232,14 +233,19 @@ private slots:
     void printSetupShowsThePrinterDialog() {
         Make();
         QString shown;
-        QTimer::singleShot(50, [&shown] {
+        QStringList confirm; // the dialog only stores the settings: its button says OK
+        QTimer::singleShot(50, [&shown, &confirm] {
             if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
                 shown = dialog->windowTitle();
+                for (auto *box : dialog->findChildren<QDialogButtonBox *>())
+                    if (QPushButton *ok = box->button(QDialogButtonBox::Ok); ok && ok->isVisible())
+                        confirm << ok->text();
                 dialog->reject();
             }
         });
         Click("BitBtn2");
         QCOMPARE(shown, QString("Print Setup"));
+        QCOMPARE(confirm, QStringList{"OK"});
         QVERIFY(form_->isVisible());
         QCOMPARE(optionSaves_, 0);
     }

@@ -3,6 +3,8 @@
 // main window, the Fill editor, the configuration dialog, the front-panel dialog and the print
 // dialog into PNG files named as the guide refers to them.
 // usage: korvanta-guide-shots OUT_DIR
+// A new picture for the guide: grab it below and add its name to GUIDE_SHOTS in
+// packaging/CMakeLists.txt; the guide refers to it by that name (![...](name.png)).
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
