@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEB_PACKAGES = g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev libqt6serialport6 \
                libgtest-dev libgmock-dev libbenchmark-dev qt6-svg-dev help2man dpkg-dev fakeroot \
                file desktop-file-utils shared-mime-info xdg-utils fonts-liberation \
-               clang libclang-rt-14-dev
+               clang libclang-rt-14-dev xdotool
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build test run bench package fuzz fuzz-build fuzz-smoke sanitize clean

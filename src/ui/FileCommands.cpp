@@ -75,8 +75,11 @@ bool FileCommands::AskSaveChanges() {
 }
 
 void FileCommands::New() {
-    if (!AskSaveChanges())
-        return;
+    if (AskSaveChanges())
+        StartNew();
+}
+
+void FileCommands::StartNew() {
     ClearData();
     TakeSnapshots();
     host_.SetCurrentFile({});
@@ -139,15 +142,22 @@ void FileCommands::CarryOutHandOver(const QString &text) {
         window->raise();
         window->activateWindow();
     }
-    if (text == QLatin1String(kNewFileHandOver)) {
-        New();
-        return;
+    // The question is asked once, about the data as it is. A newer hand-over that arrives while
+    // it (or the save dialog of its Yes) is open is held meanwhile and takes this one's place:
+    // only the newest file is loaded, and a Cancel keeps the data against both.
+    const bool goOn = AskSaveChanges();
+    QString newest = text;
+    if (pendingHandOver_) {
+        newest = *pendingHandOver_;
+        pendingHandOver_.reset();
     }
-    if (AskSaveChanges()) {
-        if (text.isEmpty())
+    if (goOn) {
+        if (newest == QLatin1String(kNewFileHandOver))
+            StartNew();
+        else if (newest.isEmpty())
             ShowBox(dialogParent_, QMessageBox::Warning, kNoFileSelected, QMessageBox::Ok);
         else
-            LoadFile(text.toStdString());
+            LoadFile(newest.toStdString());
     }
     host_.WriteTitle();
 }

@@ -26,6 +26,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Folders.h"
 #include "steps/StepDescription.h"
+#include "ui/HelpDocument.h"
 #include "ui/MainFormGeometry.h"
 #include "ui/MainFormLayout.h"
 #include "ui/MainFormMessage.h"
@@ -48,7 +49,6 @@ namespace {
 
 constexpr const char *kTitle = "Korvanta Planner v2.04";
 constexpr const char *kTitleSeparator = "   -   ";
-constexpr const char *kHelpDocument = "Korvanta Planner Instructions.pdf";
 constexpr int kMinimumWidth = 855;
 constexpr int kMinimumHeight = 600;
 constexpr int kAddStepDesignWidth = 65;
@@ -495,22 +495,15 @@ void TMainForm::StepRowChosen() {
 }
 
 void TMainForm::ShowHelp() {
-    const QString path = QString::fromStdString(folders_.data) + QString::fromLatin1(kHelpDocument);
-    // A copy in the user's document folder wins; otherwise the one installed with the program.
-    const QString installed = QCoreApplication::applicationDirPath() +
-                              QStringLiteral("/../share/korvanta-planner/") +
-                              QString::fromLatin1(kHelpDocument);
-    if (!QFileInfo::exists(path) && QFileInfo::exists(installed)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(installed).canonicalFilePath()));
-        return;
-    }
-    if (QFileInfo::exists(path)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const HelpDocument help = FindHelpDocument(QString::fromStdString(folders_.data),
+                                               QCoreApplication::applicationDirPath());
+    if (help.exists) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(help.path));
         return;
     }
     // The path is shown as the system gives it, whatever its characters.
     QMessageBox::warning(this, QStringLiteral("Warning"),
-                         QStringLiteral("The help file: ") + path +
+                         QStringLiteral("The help file: ") + help.path +
                              QStringLiteral(" does not exist!"));
 }
 
@@ -519,11 +512,7 @@ void TMainForm::ShowPrint() {
     inputs.currentFile = currentFile_;
     inputs.selectedRow = session_.CurrentCycle() - 1;
     inputs.chooseFile = [this](std::string &remembered) {
-        // The report replaces the chosen file; a copy of it is kept as its backup first.
-        if (!files_->ChooseFile(true, remembered, "", "txt", "Text Files"))
-            return false;
-        MakeBackup(remembered);
-        return true;
+        return files_->ChooseFile(true, remembered, "", "txt", "Text Files");
     };
     inputs.saveOptions = [this] { SaveOptions(); };
     TPrintForm print(Store(), config_.config, options_, std::move(inputs), this);

@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -30,6 +31,7 @@ namespace korvanta {
 namespace {
 
 constexpr int kTitleColumnWidth = 150;
+constexpr int kCycleColumnWidth = 60; // room for "Cycle" and a check box with a number
 
 QPushButton *Button(const QString &caption, const QString &name, QWidget *parent) {
     auto *button = new QPushButton(caption, parent);
@@ -63,7 +65,11 @@ TPrintForm::TPrintForm(WashStore &wash, const MachineConfig &config, ProgramOpti
     list_->setShowGrid(true);
     list_->horizontalHeader()->setSectionsClickable(false);
     list_->verticalHeader()->hide();
+    list_->setColumnWidth(0, kCycleColumnWidth);
     list_->setColumnWidth(1, kTitleColumnWidth);
+    // Both columns show whole, beside a vertical scroll bar when the list is long.
+    list_->setMinimumWidth(kCycleColumnWidth + kTitleColumnWidth + 2 * list_->frameWidth() +
+                           list_->verticalScrollBar()->sizeHint().width());
 
     auto *current = Button(QStringLiteral("Current cycle"), QStringLiteral("sbCurrentCycle"), this);
     auto *all = Button(QStringLiteral("All cycles"), QStringLiteral("sbAllCycles"), this);
@@ -205,7 +211,9 @@ void TPrintForm::PrintToFile(const ReportRequest &request) {
     {
         const WaitCursor wait;
         const std::string bytes = TextReport(wash_.data, config_, wash_.marks, request);
-        written = WriteTextReport(options_.lastPrintDir, bytes, message);
+        // A file chosen in the save dialog keeps its replaced content as its ".bak" backup.
+        written = WriteTextReport(options_.lastPrintDir, bytes, message,
+                                  BackupPath(options_.lastPrintDir));
     }
     if (!written)
         ShowUserMessage(this, message);

@@ -342,6 +342,53 @@ private slots:
         QCOMPARE(host_.loads, loads + 1);
     }
 
+    // A newer hand-over while "File changed, save file?" of an older one is open: the question
+    // stays the only one, about the data as it is, and only the newer file is loaded (none
+    // after Cancel).
+    void handOverDuringTheQuestion_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("loaded");
+        QTest::newRow("no") << int(QMessageBox::No) << 1;
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << 0;
+    }
+    void handOverDuringTheQuestion() {
+        QFETCH(int, answer);
+        QFETCH(int, loaded);
+        const QString older = Washdata() + "Older.kvt";
+        const QString newer = Washdata() + "Newer.kvt";
+        wash_.data = OneCycle(4);
+        dialogAnswers_ = {older, newer};
+        files_->Save();
+        wash_.data = OneCycle(5);
+        files_->Save();
+        Changed();
+        const std::string before = host_.file;
+        const int loads = host_.loads;
+        QStringList asked;
+        QTimer boxes;
+        QObject::connect(&boxes, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            asked << box->text();
+            if (asked.size() == 1) {
+                files_->HandOver(newer); // arrives while the question is open
+                QTest::qWait(300);
+            }
+            if (QAbstractButton *button = box->button(QMessageBox::StandardButton(answer)))
+                button->click();
+            else
+                box->reject();
+        });
+        boxes.start(10);
+        files_->HandOver(older);
+        QTest::qWait(600); // held retries come every 200 ms
+        QCOMPARE(asked, QStringList{QStringLiteral("File changed, save file?")});
+        QCOMPARE(host_.loads, loads + loaded);
+        QCOMPARE(host_.file, loaded ? newer.toStdString() : before);
+        QCOMPARE(wash_.data.Records().front().name, std::string(loaded ? "Cycle 5" : "Cycle 3"));
+    }
+
     // The block comes from another process: its text is bounded by the block and by 255 bytes
     // whether or not it holds a terminator.
     void handOverBlockText() {

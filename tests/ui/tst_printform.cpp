@@ -1,4 +1,6 @@
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QPrinter>
@@ -85,6 +87,8 @@ private slots:
         QCOMPARE(list->horizontalHeaderItem(0)->text(), QString("Cycle"));
         QCOMPARE(list->horizontalHeaderItem(1)->text(), QString("Title"));
         QCOMPARE(list->columnWidth(1), 150);
+        // Numbers and names show whole, without scrolling sideways.
+        QVERIFY(list->viewport()->width() >= list->columnWidth(0) + list->columnWidth(1));
         QCOMPARE(list->item(0, 0)->text(), QString("3"));
         QCOMPARE(list->item(1, 1)->text(), QString::fromUtf8("Whites 60°C"));
         QCOMPARE(list->item(2, 0)->text(), QString("12"));
@@ -161,6 +165,37 @@ private slots:
         QVERIFY(form_->isVisible());
     }
 
+    // A report saved over an existing file keeps it as the ".bak" backup only once the report is
+    // in place; a save that fails leaves the file and the older backup as they were.
+    void reportKeepsTheBackupOnlyAfterASave_data() {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("saved") << false;
+        QTest::newRow("save fails") << true;
+    }
+    void reportKeepsTheBackupOnlyAfterASave() {
+        QFETCH(bool, readOnly);
+        QTemporaryDir dir;
+        chosenPath_ = dir.filePath("R.txt");
+        const QString backup = dir.filePath("R.bak");
+        for (const auto &[path, bytes] :
+             {std::pair{chosenPath_, "old report"}, std::pair{backup, "older backup"}}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        if (readOnly)
+            QFile::setPermissions(chosenPath_, QFile::ReadOwner | QFile::ReadGroup);
+        Make();
+        Click("sbAllCycles");
+        Find<QCheckBox>("cbPrintToFile")->setChecked(true);
+        BoxAnswers boxes{QMessageBox::Ok};
+        Click("BitBtnPrint");
+        QCOMPARE(boxes.Texts().size(), readOnly ? 1 : 0);
+        QCOMPARE(Read(backup), readOnly ? QByteArray("older backup") : QByteArray("old report"));
+        QCOMPARE(Read(chosenPath_).startsWith("Korvanta Planner v2.04"), !readOnly);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
     void printOnPaperMakesAPageEachAndCloses() {
         Make();
         const QString pdf = Path("report.pdf");
@@ -198,14 +233,19 @@ private slots:
     void printSetupShowsThePrinterDialog() {
         Make();
         QString shown;
-        QTimer::singleShot(50, [&shown] {
+        QStringList confirm; // the dialog only stores the settings: its button says OK
+        QTimer::singleShot(50, [&shown, &confirm] {
             if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
                 shown = dialog->windowTitle();
+                for (auto *box : dialog->findChildren<QDialogButtonBox *>())
+                    if (QPushButton *ok = box->button(QDialogButtonBox::Ok); ok && ok->isVisible())
+                        confirm << ok->text();
                 dialog->reject();
             }
         });
         Click("BitBtn2");
         QCOMPARE(shown, QString("Print Setup"));
+        QCOMPARE(confirm, QStringList{"OK"});
         QVERIFY(form_->isVisible());
         QCOMPARE(optionSaves_, 0);
     }

@@ -44,9 +44,11 @@ std::string TextReport(WashData &data, const MachineConfig &config, WarningMarks
     return out;
 }
 
-bool WriteTextReport(const std::string &path, const std::string &bytes, UserMessage &message) {
+bool WriteTextReport(const std::string &path, const std::string &bytes, UserMessage &message,
+                     const std::string &backup) {
     message = ErrorMessage("Unable to save " + path);
-    if (!ReplaceFile(std::filesystem::path(path), std::vector<uint8_t>(bytes.begin(), bytes.end())))
+    if (!ReplaceFile(std::filesystem::path(path), std::vector<uint8_t>(bytes.begin(), bytes.end()),
+                     {backup}))
         return false;
     message = {};
     return true;

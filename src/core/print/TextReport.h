@@ -15,8 +15,10 @@ namespace korvanta {
 std::string TextReport(WashData &data, const MachineConfig &config, WarningMarks &marks,
                        const ReportRequest &request);
 
-// Writes the report bytes to path, replacing a previous file in one step. On failure the message
-// is "Unable to save " + path and a previous file stays as it was.
-bool WriteTextReport(const std::string &path, const std::string &bytes, UserMessage &message);
+// Writes the report bytes to path, replacing a previous file in one step; the previous file is
+// kept as backup when one is named. On failure the message is "Unable to save " + path and a
+// previous file and backup stay as they were.
+bool WriteTextReport(const std::string &path, const std::string &bytes, UserMessage &message,
+                     const std::string &backup = {});
 
 } // namespace korvanta
