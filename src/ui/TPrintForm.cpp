@@ -22,6 +22,7 @@
 #include "print/TextReport.h"
 #include "ui/FileCommands.h"
 #include "ui/MainFormMessage.h"
+#include "ui/PrinterReport.h"
 #include "ui/ReportPainter.h"
 #include "ui/WaitCursor.h"
 
@@ -216,7 +217,8 @@ void TPrintForm::PrintOnPaper(const ReportRequest &request) {
     {
         const WaitCursor wait;
         const std::vector<DrawOp> ops =
-            PrintedReport(wash_.data, config_, wash_.marks, request, PrinterPage(*printer_));
+            PrintedReport(wash_.data, config_, wash_.marks, request, PrinterPage(*printer_),
+                          ReportTextWidth(*printer_));
         printed = PaintReport(*printer_, ops);
     }
     if (!printed) {

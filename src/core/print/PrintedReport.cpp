@@ -1,6 +1,7 @@
 #include "print/PrintedReport.h"
 
 #include "print/ConfigSection.h"
+#include "print/CycleHeading.h"
 #include "print/ReportCycle.h"
 #include "print/ReportSheet.h"
 #include "print/ReportTexts.h"
@@ -9,11 +10,22 @@ namespace korvanta {
 
 namespace {
 
-void HeadingRow(ReportSheet &sheet, const ReportCycle &cycle) {
+// The heading row spans the left column; its texts keep a padding of W / 200 from both rules.
+void HeadingRow(ReportSheet &sheet, const ReportCycle &cycle, bool continued,
+                const TextWidth &width) {
     const int w = sheet.Width();
-    sheet.Bold();
-    sheet.Text(sheet.Margin() + w / 200, CycleHeadingText(cycle.number, cycle.name));
-    sheet.Text(w / 2 - (10 * w) / 43, EstimatedDurationText(cycle.total));
+    const CycleHeadingParts parts{CycleHeadingText(cycle.number, ""), cycle.name,
+                                  continued ? kContinuedMark : "",
+                                  EstimatedDurationText(cycle.total)};
+    const CycleHeadingRoom room{sheet.Margin() + w / 200, w / 2 - w / 200, w / 2 - (10 * w) / 43,
+                                w / 100};
+    const CycleHeadingFit fit = FitCycleHeading(parts, room, sheet.RowPoints(), width);
+    sheet.BoldAt(fit.points);
+    sheet.Text(room.left, fit.title);
+    if (fit.durationAtRight)
+        sheet.TextRight(room.right, parts.duration);
+    else
+        sheet.Text(room.durationX, parts.duration);
     sheet.Regular();
     sheet.RowFrame(ReportSheet::RowKind::Heading);
 }
@@ -33,22 +45,25 @@ void StepRow(ReportSheet &sheet, const ReportRow &row) {
     sheet.RowFrame(ReportSheet::RowKind::Step);
 }
 
-void CyclePage(ReportSheet &sheet, const ReportRequest &request, const ReportCycle &cycle) {
+void CyclePage(ReportSheet &sheet, const ReportRequest &request, const ReportCycle &cycle,
+               const TextWidth &width) {
     const std::string title = ReportProgramTitle() + ": " + request.fileName;
     sheet.StartPage();
     sheet.Header(request.dateText, title);
-    HeadingRow(sheet, cycle);
+    HeadingRow(sheet, cycle, false, width);
     int lastRowLine = sheet.Line();
     sheet.NextRow();
     for (const ReportRow &row : cycle.rows) {
-        // A cycle longer than both columns goes on over the page instead of off its bottom.
+        // A cycle longer than both columns goes on over the page instead of off its bottom,
+        // under its heading again, marked as continued.
         if (sheet.PageFull()) {
             sheet.ClosingFrame(lastRowLine);
             sheet.Footer();
             sheet.NextPageNumber();
             sheet.StartPage();
             sheet.Header(request.dateText, title);
-            sheet.OpenColumn();
+            HeadingRow(sheet, cycle, true, width);
+            sheet.NextRow();
         }
         StepRow(sheet, row);
         lastRowLine = sheet.Line();
@@ -88,10 +103,11 @@ void ConfigPage(ReportSheet &sheet, const ReportRequest &request, const MachineC
 } // namespace
 
 std::vector<DrawOp> PrintedReport(WashData &data, const MachineConfig &config, WarningMarks &marks,
-                                  const ReportRequest &request, const ReportPage &page) {
+                                  const ReportRequest &request, const ReportPage &page,
+                                  const TextWidth &width) {
     ReportSheet sheet(page);
     for (std::size_t start : ChosenCycleStarts(data, request.rows))
-        CyclePage(sheet, request, CollectReportCycle(data, start, config, marks));
+        CyclePage(sheet, request, CollectReportCycle(data, start, config, marks), width);
     if (request.includeConfig)
         ConfigPage(sheet, request, config);
     return sheet.TakeOps();

@@ -34,6 +34,9 @@ public:
 
     void Regular();
     void Bold();
+    // The size of the table's texts in points, and a bold font of any size.
+    int RowPoints() const;
+    void BoldAt(int points);
     void Text(int x, const std::string &text);
     void TextRight(int xRight, const std::string &text);
 
@@ -56,12 +59,11 @@ public:
     void NextLine() { ++line_; }
     // True when the right column is full as well.
     bool PageFull() const { return line_ > kLastRightLine; }
-    // The next row opens a column: it gets a thick top rule.
-    void OpenColumn() { openColumn_ = true; }
 
     std::vector<DrawOp> TakeOps() { return std::move(ops_); }
 
 private:
+    int Points(int divisor) const;
     void Font(int divisor, bool bold);
     void Rule(int x, int y, int x2, int y2, int pen);
 
@@ -74,7 +76,6 @@ private:
     int thin_;
     int line_ = 1;
     int page_ = 1;
-    bool openColumn_ = false;
     std::vector<DrawOp> ops_;
 };
 
