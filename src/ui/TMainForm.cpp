@@ -525,6 +525,13 @@ void TMainForm::ShowPrint() {
         MakeBackup(remembered);
         return true;
     };
+    inputs.choosePdf = [this](std::string &path) {
+        // Remembered for this session only: the text report keeps "LastPrintDir" to itself.
+        if (!files_->ChooseFile(true, lastPdfPath_, "", "pdf", "PDF Files"))
+            return false;
+        path = lastPdfPath_;
+        return true;
+    };
     inputs.saveOptions = [this] { SaveOptions(); };
     TPrintForm print(Store(), config_.config, options_, std::move(inputs), this);
     print.exec();

@@ -149,7 +149,8 @@ private:
     KnownFolders folders_;
     std::unique_ptr<FileCommands> files_;
     std::string currentFile_;
-    std::string remark_; // StepRemark of the current step, from the last estimate
+    std::string lastPdfPath_; // the print dialog's last PDF, kept while the program runs
+    std::string remark_;      // StepRemark of the current step, from the last estimate
     MainFormActions actions_;
     MainFormPanels panels_;
     std::array<StepEditor *, 8> editors_{}; // by RecordType 1..8; null while not built

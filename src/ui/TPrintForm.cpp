@@ -18,12 +18,14 @@
 #include "platform/Cp1252.h"
 #include "platform/ReportDate.h"
 #include "print/PrintedReport.h"
+#include "print/ReportFile.h"
 #include "print/ReportTexts.h"
 #include "print/TextReport.h"
 #include "ui/FileCommands.h"
 #include "ui/MainFormMessage.h"
 #include "ui/PrinterReport.h"
 #include "ui/ReportPainter.h"
+#include "ui/ReportPdf.h"
 #include "ui/WaitCursor.h"
 
 namespace korvanta {
@@ -74,6 +76,7 @@ TPrintForm::TPrintForm(WashStore &wash, const MachineConfig &config, ProgramOpti
     printToFile_ = new QCheckBox(QStringLiteral("Print to file"), this);
     printToFile_->setObjectName(QStringLiteral("cbPrintToFile"));
     auto *setup = Button(QStringLiteral("Print Setup"), QStringLiteral("BitBtn2"), this);
+    auto *savePdf = Button(QStringLiteral("Save as PDF…"), QStringLiteral("BitBtnSavePdf"), this);
     auto *print = Button(QStringLiteral("Print"), QStringLiteral("BitBtnPrint"), this);
     print->setDefault(true);
     auto *cancel = Button(QStringLiteral("Cancel"), QStringLiteral("BitBtn1"), this);
@@ -95,6 +98,7 @@ TPrintForm::TPrintForm(WashStore &wash, const MachineConfig &config, ProgramOpti
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(setup);
     buttons->addStretch();
+    buttons->addWidget(savePdf);
     buttons->addWidget(print);
     buttons->addWidget(cancel);
     auto *layout = new QVBoxLayout(this);
@@ -108,6 +112,7 @@ TPrintForm::TPrintForm(WashStore &wash, const MachineConfig &config, ProgramOpti
         yesNo_->setText(down ? QStringLiteral("Yes") : QStringLiteral("No"));
     });
     connect(setup, &QPushButton::clicked, this, &TPrintForm::PrintSetupClicked);
+    connect(savePdf, &QPushButton::clicked, this, &TPrintForm::SavePdfClicked);
     connect(print, &QPushButton::clicked, this, &TPrintForm::PrintClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -169,44 +174,53 @@ ReportRequest TPrintForm::Request() const {
     return request;
 }
 
-void TPrintForm::PrintClicked() {
-    const ReportRequest request = Request();
+std::optional<ReportRequest> TPrintForm::ChosenRequest() {
+    ReportRequest request = Request();
     if (request.rows.empty() && !request.includeConfig) {
         ShowUserMessage(this,
                         UserMessage{kNothingToPrint, MessageIcon::Warning, MessageButtons::Ok, {}});
-        return;
+        return std::nullopt;
     }
-    if (printToFile_->isChecked())
-        PrintToFile(request);
-    else
-        PrintOnPaper(request);
+    return request;
 }
 
-bool TPrintForm::ChooseReportFile() {
-    if (inputs_.chooseFile)
-        return inputs_.chooseFile(options_.lastPrintDir);
+void TPrintForm::PrintClicked() {
+    const std::optional<ReportRequest> request = ChosenRequest();
+    if (!request)
+        return;
+    if (printToFile_->isChecked())
+        PrintToFile(*request);
+    else
+        PrintOnPaper(*request);
+}
+
+bool TPrintForm::ChooseReportFile(std::string &path, const char *extension,
+                                  const char *description) {
     FileDialogRequest dialog;
     dialog.save = true;
-    dialog.start = SplitPath(options_.lastPrintDir);
-    dialog.filter = QString::fromStdString(FileFilter("Text Files", "txt"));
-    dialog.extension = QStringLiteral("txt");
+    dialog.start = SplitPath(path);
+    dialog.filter = QString::fromStdString(FileFilter(description, extension));
+    dialog.extension = QString::fromLatin1(extension);
     dialog.confirmOverwrite = options_.warnOverwriteFiles;
     const std::optional<QString> chosen = ShowPlatformFileDialog(this, dialog);
     if (!chosen || chosen->isEmpty())
         return false;
-    options_.lastPrintDir = chosen->toStdString();
+    path = chosen->toStdString();
     return true;
 }
 
 void TPrintForm::PrintToFile(const ReportRequest &request) {
-    if (!ChooseReportFile())
+    const bool chosen = inputs_.chooseFile
+                            ? inputs_.chooseFile(options_.lastPrintDir)
+                            : ChooseReportFile(options_.lastPrintDir, "txt", "Text Files");
+    if (!chosen)
         return;
     UserMessage message;
     bool written = false;
     {
         const WaitCursor wait;
         const std::string bytes = TextReport(wash_.data, config_, wash_.marks, request);
-        written = WriteTextReport(options_.lastPrintDir, bytes, message);
+        written = WriteReportFile(options_.lastPrintDir, bytes, message);
     }
     if (!written)
         ShowUserMessage(this, message);
@@ -229,6 +243,29 @@ void TPrintForm::PrintOnPaper(const ReportRequest &request) {
         ShowUserMessage(this, ErrorMessage(ToCp1252("Unable to print to " + target)));
     }
     accept();
+}
+
+void TPrintForm::SavePdfClicked() {
+    const std::optional<ReportRequest> request = ChosenRequest();
+    if (!request)
+        return;
+    std::string path;
+    const bool chosen =
+        inputs_.choosePdf ? inputs_.choosePdf(path) : ChooseReportFile(path, "pdf", "PDF Files");
+    if (!chosen)
+        return;
+    UserMessage message;
+    bool saved = false;
+    {
+        const WaitCursor wait;
+        // The printed report as the Print button would lay it out on the chosen paper.
+        const ReportOps build = [&](const ReportPage &page, const TextWidth &width) {
+            return PrintedReport(wash_.data, config_, wash_.marks, *request, page, width);
+        };
+        saved = SaveReportPdf(path, printer_->pageLayout(), build, message);
+    }
+    if (!saved)
+        ShowUserMessage(this, message);
 }
 
 void TPrintForm::PrintSetupClicked() {

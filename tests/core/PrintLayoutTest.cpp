@@ -217,6 +217,12 @@ TEST(PrintLayout, HeadingStaysInsideItsFrameWithoutOverlap) {
         }
         EXPECT_EQ(headings[1].title.text.find(" (continued)") != std::string::npos, true)
             << headings[1].title.text;
+        // The soak's duration (up to "5999:00") stays inside its cell as well.
+        const std::string soak = std::to_string(c.hours * 60 + c.minutes) + ":00";
+        const auto soakOps = Texts(ops, soak);
+        ASSERT_FALSE(soakOps.empty()) << soak;
+        EXPECT_LT(soakOps[0].x + FakeWidth(soak, 9, false), kHalf) << soak;
+        EXPECT_GT(soakOps[0].x, kHalf - 9583 / 15) << soak;
     }
 }
 

@@ -28,6 +28,7 @@ private:
     int optionSaves_ = 0;
     int chooserCalls_ = 0;
     QString chosenPath_; // what the save dialog answers; empty: the user cancels
+    QString pdfPath_;    // what the PDF save dialog answers; empty: the user cancels
 
     void Make(int selectedRow = 1) {
         TPrintForm::Inputs inputs;
@@ -39,6 +40,10 @@ private:
                 return false;
             remembered = chosenPath_.toStdString();
             return true;
+        };
+        inputs.choosePdf = [this](std::string &path) {
+            path = pdfPath_.toStdString();
+            return !pdfPath_.isEmpty();
         };
         inputs.saveOptions = [this] { ++optionSaves_; };
         form_ = std::make_unique<TPrintForm>(wash_, config_, options_, inputs);
@@ -73,6 +78,7 @@ private slots:
         options_ = ProgramOptions{};
         optionSaves_ = chooserCalls_ = 0;
         chosenPath_.clear();
+        pdfPath_.clear();
     }
     void cleanup() { form_.reset(); }
 
@@ -97,6 +103,7 @@ private slots:
                                      {"cbPrintToFile", "Print to file"},
                                      {"BitBtn2", "Print Setup"},
                                      {"BitBtnPrint", "Print"},
+                                     {"BitBtnSavePdf", "Save as PDF…"},
                                      {"BitBtn1", "Cancel"}};
         for (const auto &caption : captions)
             QCOMPARE(Find<QAbstractButton>(caption[0])->text(), QString(caption[1]));
@@ -180,6 +187,40 @@ private slots:
         QCOMPARE(QString::fromLatin1(bytes).count(page), 4);
         // The re-estimate wrote the step durations back.
         QCOMPARE(wash_.data.At(1).time, 15u);
+    }
+
+    void savePdfWritesThePrintedReportAndStaysOpen() {
+        Make();
+        const QString pdf = Path("report.pdf");
+        const QString unwritable = Path("missing/report.pdf");
+        static const QRegularExpression page("/Type\\s*/Page[^s]");
+        struct Case {
+            QString path; // what the dialog answers
+            bool config;
+            int pages; // 0: no file
+            QStringList boxes;
+        } cases[] = {
+            {QString(), true, 0, {}}, // cancelled
+            {pdf, true, 4, {}},       // three cycles and the configuration
+            {pdf, false, 3, {}},      // an older PDF there is replaced
+            {unwritable, false, 0, {"Unable to save " + unwritable}},
+        };
+        Click("sbAllCycles");
+        for (const Case &c : cases) {
+            pdfPath_ = c.path;
+            if (Find<QAbstractButton>("sbYesNo")->isChecked() != c.config)
+                Click("sbYesNo");
+            BoxAnswers boxes{QMessageBox::Ok};
+            Click("BitBtnSavePdf");
+            QCOMPARE(boxes.Texts(), c.boxes);
+            QVERIFY(form_->isVisible());
+            const QByteArray bytes = c.path.isEmpty() ? QByteArray() : Read(c.path);
+            QCOMPARE(QString::fromLatin1(bytes).count(page), c.pages);
+        }
+        QVERIFY(!QFile::exists(unwritable));
+        QVERIFY(QDir(dir_.path()).entryList({".saving-*"}, QDir::Files | QDir::Hidden).isEmpty());
+        QCOMPARE(optionSaves_, 0);
+        QCOMPARE(chooserCalls_, 0);
     }
 
     void printerThatCannotStartIsReportedAndCloses() {

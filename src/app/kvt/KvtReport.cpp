@@ -10,8 +10,11 @@
 #include "KvtOutput.h"
 #include "platform/Cp1252.h"
 #include "platform/ReportDate.h"
+#include "print/PrintedReport.h"
+#include "print/ReportFile.h"
 #include "print/ReportTexts.h"
 #include "print/TextReport.h"
+#include "ui/ReportPdf.h"
 
 namespace korvanta {
 
@@ -48,8 +51,10 @@ std::vector<int> ChosenRows(const WashData &data, const std::optional<std::set<i
 int RunReport(const QStringList &args, const KvtReportOptions &options) {
     if (args.size() != 2)
         return PrintUsage("Wrong arguments for report");
-    if (options.output.isEmpty())
-        return PrintUsage("report: -o OUT is required");
+    if (options.output.isEmpty() && options.pdf.isEmpty())
+        return PrintUsage("report: -o OUT is required (or --pdf OUT.pdf)");
+    if (!options.output.isEmpty() && !options.pdf.isEmpty())
+        return PrintUsage("report: -o OUT and --pdf OUT.pdf exclude each other");
     std::optional<std::set<int>> numbers;
     if (options.cycles != "all") {
         numbers = CycleNumbers(options.cycles);
@@ -72,9 +77,17 @@ int RunReport(const QStringList &args, const KvtReportOptions &options) {
     request.fileName = ToCp1252(QString::fromStdString(FileNamePart(PathBytes(args[1]))));
     request.dateText = ReportDateText();
     WarningMarks marks;
-    const std::string bytes = TextReport(file->data, file->config, marks, request);
     UserMessage message;
-    if (!WriteTextReport(PathBytes(options.output), bytes, message))
+    if (!options.pdf.isEmpty()) {
+        const ReportOps build = [&](const ReportPage &page, const TextWidth &width) {
+            return PrintedReport(file->data, file->config, marks, request, page, width);
+        };
+        if (!SaveReportPdf(PathBytes(options.pdf), DefaultReportLayout(), build, message))
+            return PrintFailure(message);
+        return kExitOk;
+    }
+    const std::string bytes = TextReport(file->data, file->config, marks, request);
+    if (!WriteReportFile(PathBytes(options.output), bytes, message))
         return PrintFailure(message);
     return kExitOk;
 }

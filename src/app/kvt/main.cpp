@@ -1,8 +1,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QRegularExpression>
 
 #include <cstdio>
+#include <memory>
 
 #include "KvtEstimate.h"
 #include "KvtInspect.h"
@@ -25,6 +27,9 @@ const char kSynopsis[] =
     "  kvt estimate FILE --json      cycles, steps, times and warnings as JSON\n"
     "  kvt resave IN OUT             load IN and save it as OUT\n"
     "  kvt report FILE [--cycles all|N,N..] [--config] -o OUT\n"
+    "                                the text report\n"
+    "  kvt report FILE [--cycles all|N,N..] [--config] --pdf OUT.pdf\n"
+    "                                the printed report as a PDF (A4)\n"
     "  kvt [--port NAME] write-cycles FILE | read-cycles OUT | write-software BIN\n"
     "      | write-prices FILE | read-prices OUT | write-lifetest on|off | read-lifetest\n"
     "      | board-info\n"
@@ -50,7 +55,42 @@ struct Options {
     QCommandLineOption output{QStringList{"o", "output"}, "File to write.", "OUT"};
     QCommandLineOption to{"to", "Network addresses of the machines.", "A,B.."};
     QCommandLineOption heading{"heading", "Start the dump with the column headings."};
+    QCommandLineOption pdf{"pdf", "Write the printed report as a PDF file.", "OUT.pdf"};
+
+    void AddTo(QCommandLineParser &parser) const {
+        parser.addOptions({port, yes, retries, json, cycles, config, output, to, heading, pdf});
+    }
 };
+
+// Drawing a PDF needs fonts, and so a QGuiApplication. kvt never shows a window: it draws on
+// the offscreen platform, so a missing or unreachable display never stops it. Every other
+// command runs on a plain QCoreApplication and loads no window system at all.
+bool Draws(int argc, char *argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    const Options options;
+    options.AddTo(parser);
+    if (!parser.parse(arguments) || parser.positionalArguments().isEmpty())
+        return false;
+    return parser.positionalArguments().first() == "report" && parser.isSet(options.pdf);
+}
+
+// stderr carries the system's messages only: the window system's notes about the desktop
+// (a missing runtime folder and the like) are dropped, its errors still shown.
+void QtNotesDropped(QtMsgType type, const QMessageLogContext &, const QString &text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+}
+
+std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char *argv[]) {
+    if (!Draws(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QtNotesDropped);
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
 
 bool WholeNumber(const QString &text, int &value) {
     static const QRegularExpression digits("^[0-9]{1,9}$");
@@ -99,7 +139,7 @@ int RunFileCommand(const QCommandLineParser &parser, const Options &options,
         return PrintUsage("estimate: only --json output is offered");
     if (command == "report")
         return RunReport(args, {parser.value(options.cycles), parser.isSet(options.config),
-                                parser.value(options.output)});
+                                parser.value(options.output), parser.value(options.pdf)});
     static const QStringList known = {"info", "list", "dump", "resave", "estimate", "steps"};
     if (known.contains(command))
         return PrintUsage("Wrong arguments for " + command);
@@ -109,7 +149,7 @@ int RunFileCommand(const QCommandLineParser &parser, const Options &options,
 } // namespace
 
 int main(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
     QCoreApplication::setApplicationName("kvt");
     QCoreApplication::setApplicationVersion(QString::fromStdString(PlannerVersionText()));
     QCommandLineParser parser;
@@ -117,8 +157,7 @@ int main(int argc, char *argv[]) {
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const Options options;
-    parser.addOptions({options.port, options.yes, options.retries, options.json, options.cycles,
-                       options.config, options.output, options.to, options.heading});
+    options.AddTo(parser);
     parser.addPositionalArgument("command", "The command and its arguments, see above.",
                                  "command [arguments]");
     if (!parser.parse(QCoreApplication::arguments()))

@@ -1,5 +1,7 @@
 #include "print/PrintedReport.h"
 
+#include <algorithm>
+
 #include "print/ConfigSection.h"
 #include "print/CycleHeading.h"
 #include "print/ReportCycle.h"
@@ -30,14 +32,18 @@ void HeadingRow(ReportSheet &sheet, const ReportCycle &cycle, bool continued,
     sheet.RowFrame(ReportSheet::RowKind::Heading);
 }
 
-void StepRow(ReportSheet &sheet, const ReportRow &row) {
+void StepRow(ReportSheet &sheet, const ReportRow &row, const TextWidth &width) {
     const int w = sheet.Width();
     const int c = sheet.ColumnLeft(sheet.Line());
     const int e = sheet.ColumnRight(sheet.Line());
     sheet.Text(c + w / 90 + (row.position < 10 ? w / 100 : 0), std::to_string(row.position));
     if (row.known) {
         sheet.Text(c + w / 20, row.description);
-        sheet.Text(e - w / 20, StepDurationText(row.seconds));
+        // A step of 100 minutes or more would run into the column's right rule: it moves left.
+        const std::string duration = StepDurationText(row.seconds);
+        const int durationEnd = e - w / 200;
+        sheet.Text(std::min(e - w / 20, durationEnd - width(duration, sheet.RowPoints(), false)),
+                   duration);
     } else {
         sheet.Text(c + w / 25, "Unknown! ");
         sheet.Text(e - w / 25, "??:??");
@@ -65,7 +71,7 @@ void CyclePage(ReportSheet &sheet, const ReportRequest &request, const ReportCyc
             HeadingRow(sheet, cycle, true, width);
             sheet.NextRow();
         }
-        StepRow(sheet, row);
+        StepRow(sheet, row, width);
         lastRowLine = sheet.Line();
         sheet.NextRow();
     }
