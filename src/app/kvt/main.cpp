@@ -9,6 +9,7 @@
 #include "KvtEstimate.h"
 #include "KvtInspect.h"
 #include "KvtOutput.h"
+#include "KvtProfile.h"
 #include "KvtReport.h"
 #include "MachineCommands.h"
 #include "comm/BoardInfo.h"
@@ -30,6 +31,10 @@ const char kSynopsis[] =
     "                                the text report\n"
     "  kvt report FILE [--cycles all|N,N..] [--config] --pdf OUT.pdf\n"
     "                                the printed report as a PDF (A4)\n"
+    "  kvt profile FILE NUMBER --csv | --json | --svg OUT.svg\n"
+    "                                the course of cycle NUMBER through the tub:\n"
+    "                                time (s), step, level (cm or inch) and\n"
+    "                                temperature (C or F) at each point, or a picture\n"
     "  kvt [--port NAME] write-cycles FILE | read-cycles OUT | write-software BIN\n"
     "      | write-prices FILE | read-prices OUT | write-lifetest on|off | read-lifetest\n"
     "      | board-info\n"
@@ -56,9 +61,12 @@ struct Options {
     QCommandLineOption to{"to", "Network addresses of the machines.", "A,B.."};
     QCommandLineOption heading{"heading", "Start the dump with the column headings."};
     QCommandLineOption pdf{"pdf", "Write the printed report as a PDF file.", "OUT.pdf"};
+    QCommandLineOption csv{"csv", "Print the profile as comma-separated values."};
+    QCommandLineOption svg{"svg", "Draw the profile as an SVG picture.", "OUT.svg"};
 
     void AddTo(QCommandLineParser &parser) const {
-        parser.addOptions({port, yes, retries, json, cycles, config, output, to, heading, pdf});
+        parser.addOptions(
+            {port, yes, retries, json, cycles, config, output, to, heading, pdf, csv, svg});
     }
 };
 
@@ -74,7 +82,9 @@ bool Draws(int argc, char *argv[]) {
     options.AddTo(parser);
     if (!parser.parse(arguments) || parser.positionalArguments().isEmpty())
         return false;
-    return parser.positionalArguments().first() == "report" && parser.isSet(options.pdf);
+    const QString command = parser.positionalArguments().first();
+    return (command == "report" && parser.isSet(options.pdf)) ||
+           (command == "profile" && parser.isSet(options.svg));
 }
 
 // stderr carries the system's messages only: the window system's notes about the desktop
@@ -116,6 +126,23 @@ int RunMachine(const QCommandLineParser &parser, const Options &options, QString
     return RunMachineCommand(args, common);
 }
 
+int RunProfileCommand(const QCommandLineParser &parser, const Options &options,
+                      const QStringList &args) {
+    int number = 0;
+    if (!WholeNumber(args[2], number))
+        return PrintUsage("profile: NUMBER must be a cycle number");
+    const int formats =
+        parser.isSet(options.csv) + parser.isSet(options.json) + parser.isSet(options.svg);
+    if (formats != 1)
+        return PrintUsage("profile: give one of --csv, --json or --svg OUT.svg");
+    KvtProfileOptions profile;
+    profile.format = parser.isSet(options.csv)    ? ProfileFormat::Csv
+                     : parser.isSet(options.json) ? ProfileFormat::Json
+                                                  : ProfileFormat::Svg;
+    profile.svg = parser.value(options.svg);
+    return RunProfile(args[1], number, profile);
+}
+
 int RunFileCommand(const QCommandLineParser &parser, const Options &options,
                    const QStringList &args) {
     const QString command = args.first();
@@ -137,10 +164,13 @@ int RunFileCommand(const QCommandLineParser &parser, const Options &options,
     }
     if (command == "estimate" && Arity(args, 1))
         return PrintUsage("estimate: only --json output is offered");
+    if (command == "profile" && Arity(args, 2))
+        return RunProfileCommand(parser, options, args);
     if (command == "report")
         return RunReport(args, {parser.value(options.cycles), parser.isSet(options.config),
                                 parser.value(options.output), parser.value(options.pdf)});
-    static const QStringList known = {"info", "list", "dump", "resave", "estimate", "steps"};
+    static const QStringList known = {"info",     "list",  "dump",   "resave",
+                                      "estimate", "steps", "profile"};
     if (known.contains(command))
         return PrintUsage("Wrong arguments for " + command);
     return PrintUsage("Unknown command: " + command);
