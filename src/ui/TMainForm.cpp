@@ -37,6 +37,7 @@
 #include "ui/TOptionsForm.h"
 #include "ui/TPricesForm.h"
 #include "ui/TPrintForm.h"
+#include "ui/TProfileForm.h"
 #include "ui/TVersionForm.h"
 #include "ui/steps/StepEditor.h"
 #include "ui/steps/StepEditorFactory.h"
@@ -114,6 +115,7 @@ TMainForm::TMainForm(TDebugForm &debug, ConfigStore &config, OptionsStore *optio
         std::make_unique<FileCommands>(*this, options_, config_, session_.Store(), folders_, this);
     CreateEditors(central);
     CreateStatusBar();
+    profile_ = new TProfileForm(session_, config_.config, this);
     if (optionsStore_)
         options_ = ReadOptions(*optionsStore_);
     ApplyDebugShortcut();
@@ -199,6 +201,7 @@ void TMainForm::RefreshView(int code) {
     SelectCurrentRows();
     if (debug_.isVisible())
         debug_.RefreshLists();
+    profile_->Refresh(); // only while it is shown
 }
 
 uint32_t TMainForm::Estimate(std::size_t cycleStartIndex, bool isCurrentCycle) {
@@ -455,6 +458,9 @@ void TMainForm::ConnectWindowCommands() {
         connect(action, &QAction::triggered, this, &TMainForm::ShowPrint);
     for (QAction *action : {actions_.prices, actions_.tbPrices})
         connect(action, &QAction::triggered, this, &TMainForm::ShowPrices);
+    for (QAction *action : {actions_.cycleProfile, actions_.tbProfile})
+        connect(action, &QAction::triggered, this, &TMainForm::ShowProfile);
+    connect(profile_, &TProfileForm::VisibilityChanged, this, &TMainForm::ProfileShownOrHidden);
     // Dialogs that live from start-up to exit are given later; until then their commands
     // stay disabled.
     for (QAction *action : {actions_.configuration, actions_.boardInfo, actions_.talk,
@@ -554,6 +560,20 @@ void TMainForm::ShowDebugScreen() {
 }
 
 // --- Title, options, layout ---
+
+void TMainForm::ShowProfile(bool shown) {
+    profile_->setVisible(shown);
+    if (shown)
+        profile_->raise();
+}
+
+void TMainForm::ProfileShownOrHidden(bool shown) {
+    actions_.cycleProfile->setChecked(shown);
+    actions_.tbProfile->setChecked(shown);
+    // While the main window closes its child windows go too; what counts is how it was left.
+    if (isVisible())
+        options_.profileOpen = shown;
+}
 
 void TMainForm::SetCurrentFile(const std::string &path) {
     currentFile_ = path;
@@ -714,6 +734,8 @@ void TMainForm::showEvent(QShowEvent *event) {
         }
     ApplyLayout();
     RefreshView(13);
+    if (options_.profileOpen)
+        ShowProfile(true);
     emit FirstShown();
 }
 
