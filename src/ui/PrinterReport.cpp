@@ -12,13 +12,13 @@ ReportPage PrinterPage(const QPrinter &printer) {
     return ReportPage{printer.width(), printer.height(), printer.resolution()};
 }
 
-bool PaintReport(QPrinter &printer, const std::vector<DrawOp> &ops) {
+bool PaintReport(QPrinter &printer, const std::vector<DrawOp> &ops, const ProfileDrawer &profiles) {
     printer.setDocName(QString::fromStdString(ReportProgramTitle()));
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    const bool painted =
-        PaintReportOps(painter, printer, ops) && printer.printerState() != QPrinter::Error;
+    const bool painted = PaintReportOps(painter, printer, ops, profiles) &&
+                         printer.printerState() != QPrinter::Error;
     if (!painted)
         printer.abort();
     painter.end();

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "print/DrawOp.h"
+#include "ui/ReportPainter.h"
 
 class QPrinter;
 
@@ -14,6 +15,7 @@ ReportPage PrinterPage(const QPrinter &printer);
 // Runs one print job titled "Korvanta Planner v2.04" that draws the operations, black on
 // white. False when the job could not be started (no printer, an unwritable output file) or
 // the printer reported an error; the job is ended either way.
-bool PaintReport(QPrinter &printer, const std::vector<DrawOp> &ops);
+bool PaintReport(QPrinter &printer, const std::vector<DrawOp> &ops,
+                 const ProfileDrawer &profiles = {});
 
 } // namespace korvanta

@@ -34,7 +34,8 @@ QFont FontOf(const QString &family, int points, bool bold) {
 
 class OpPainter {
 public:
-    OpPainter(QPainter &painter, QPagedPaintDevice &device) : painter_(painter), device_(device) {}
+    OpPainter(QPainter &painter, QPagedPaintDevice &device, const ProfileDrawer &profiles)
+        : painter_(painter), device_(device), profiles_(profiles) {}
 
     bool Paint(const DrawOp &op) {
         switch (op.kind) {
@@ -55,6 +56,9 @@ public:
             painter_.setPen(QPen(Qt::black, op.size, Qt::SolidLine, Qt::FlatCap));
             painter_.drawLine(op.x, op.y, op.x2, op.y2);
             break;
+        case DrawKind::Profile:
+            DrawProfile(op);
+            break;
         }
         return true;
     }
@@ -63,8 +67,18 @@ private:
     // Room enough for any line of text: the whole page width.
     int Room() const { return device_.width(); }
 
+    // The profile painter sets its own pens and fonts: the report's are restored after it.
+    void DrawProfile(const DrawOp &op) {
+        if (!profiles_)
+            return;
+        painter_.save();
+        profiles_(painter_, QRectF(QPointF(op.x, op.y), QPointF(op.x2, op.y2)), op.cycleStart);
+        painter_.restore();
+    }
+
     QPainter &painter_;
     QPagedPaintDevice &device_;
+    const ProfileDrawer &profiles_;
     const QString family_ = ReportFamily();
 };
 
@@ -86,10 +100,11 @@ ReportPage DevicePage(const QPaintDevice &device) {
     return ReportPage{device.width(), device.height(), device.logicalDpiY()};
 }
 
-bool PaintReportOps(QPainter &painter, QPagedPaintDevice &device, const std::vector<DrawOp> &ops) {
+bool PaintReportOps(QPainter &painter, QPagedPaintDevice &device, const std::vector<DrawOp> &ops,
+                    const ProfileDrawer &profiles) {
     painter.setPen(Qt::black);
     painter.setBrush(Qt::white);
-    OpPainter draw(painter, device);
+    OpPainter draw(painter, device, profiles);
     for (const DrawOp &op : ops)
         if (!draw.Paint(op))
             return false;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QRectF>
+#include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "print/DrawOp.h"
@@ -23,8 +26,14 @@ TextWidth ReportTextWidth(const QPaintDevice &device);
 // The device's printable area in device pixels and its resolution.
 ReportPage DevicePage(const QPaintDevice &device);
 
+// Draws the profile of the cycle whose CycleStart is at record cycleStart into rect.
+using ProfileDrawer =
+    std::function<void(QPainter &painter, const QRectF &rect, std::size_t cycleStart)>;
+
 // Draws the operations on an open painter, black on white; a NewPage operation asks the
-// device for the next page. False as soon as the device refuses a new page.
-bool PaintReportOps(QPainter &painter, QPagedPaintDevice &device, const std::vector<DrawOp> &ops);
+// device for the next page, a Profile operation the drawer (none given: left blank). False as
+// soon as the device refuses a new page.
+bool PaintReportOps(QPainter &painter, QPagedPaintDevice &device, const std::vector<DrawOp> &ops,
+                    const ProfileDrawer &profiles = {});
 
 } // namespace korvanta

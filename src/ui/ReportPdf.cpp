@@ -25,7 +25,8 @@ QPageLayout DefaultReportLayout() {
                        QPageLayout::Point);
 }
 
-QByteArray ReportPdf(const QPageLayout &layout, const ReportOps &build) {
+QByteArray ReportPdf(const QPageLayout &layout, const ReportOps &build,
+                     const ProfileDrawer &profiles) {
     QBuffer buffer;
     if (!buffer.open(QIODevice::WriteOnly))
         return {};
@@ -40,15 +41,15 @@ QByteArray ReportPdf(const QPageLayout &layout, const ReportOps &build) {
         QPainter painter;
         if (!painter.begin(&writer))
             return {};
-        painted = PaintReportOps(painter, writer, ops);
+        painted = PaintReportOps(painter, writer, ops, profiles);
         painted = painter.end() && painted;
     }
     return painted ? buffer.data() : QByteArray();
 }
 
 bool SaveReportPdf(const std::string &path, const QPageLayout &layout, const ReportOps &build,
-                   UserMessage &message) {
-    const QByteArray pdf = ReportPdf(layout, build);
+                   const ProfileDrawer &profiles, UserMessage &message) {
+    const QByteArray pdf = ReportPdf(layout, build, profiles);
     if (pdf.isEmpty()) {
         message = ErrorMessage("Unable to save " + path);
         return false;

@@ -26,6 +26,7 @@
 #include "ui/PrinterReport.h"
 #include "ui/ReportPainter.h"
 #include "ui/ReportPdf.h"
+#include "ui/ReportProfiles.h"
 #include "ui/WaitCursor.h"
 
 namespace korvanta {
@@ -75,6 +76,10 @@ TPrintForm::TPrintForm(WashStore &wash, const MachineConfig &config, ProgramOpti
     yesNo_->setCheckable(true);
     printToFile_ = new QCheckBox(QStringLiteral("Print to file"), this);
     printToFile_->setObjectName(QStringLiteral("cbPrintToFile"));
+    printProfiles_ = new QCheckBox(QStringLiteral("Print profiles"), this);
+    printProfiles_->setObjectName(QStringLiteral("cbPrintProfiles"));
+    printProfiles_->setToolTip(
+        QStringLiteral("Add each printed cycle's profile on the page after the cycle"));
     auto *setup = Button(QStringLiteral("Print Setup"), QStringLiteral("BitBtn2"), this);
     auto *savePdf = Button(QStringLiteral("Save as PDF…"), QStringLiteral("BitBtnSavePdf"), this);
     auto *print = Button(QStringLiteral("Print"), QStringLiteral("BitBtnPrint"), this);
@@ -91,6 +96,7 @@ TPrintForm::TPrintForm(WashStore &wash, const MachineConfig &config, ProgramOpti
     side->addWidget(yesNo_);
     side->addSpacing(12);
     side->addWidget(printToFile_);
+    side->addWidget(printProfiles_);
     side->addStretch();
     auto *top = new QHBoxLayout;
     top->addWidget(list_, 1);
@@ -116,6 +122,8 @@ TPrintForm::TPrintForm(WashStore &wash, const MachineConfig &config, ProgramOpti
     connect(print, &QPushButton::clicked, this, &TPrintForm::PrintClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
+    // The text report has no pictures: its file is the same with or without profiles.
+    connect(printToFile_, &QCheckBox::toggled, printProfiles_, &QWidget::setDisabled);
     printToFile_->setChecked(false);
     FillRows();
 }
@@ -169,6 +177,7 @@ ReportRequest TPrintForm::Request() const {
         if (list_->item(row, 0)->checkState() == Qt::Checked)
             request.rows.push_back(row + 1);
     request.includeConfig = yesNo_->isChecked();
+    request.profiles = printProfiles_->isChecked();
     request.fileName = ToCp1252(QString::fromStdString(FileNamePart(inputs_.currentFile)));
     request.dateText = ReportDateText();
     return request;
@@ -233,7 +242,7 @@ void TPrintForm::PrintOnPaper(const ReportRequest &request) {
         const std::vector<DrawOp> ops =
             PrintedReport(wash_.data, config_, wash_.marks, request, PrinterPage(*printer_),
                           ReportTextWidth(*printer_));
-        printed = PaintReport(*printer_, ops);
+        printed = PaintReport(*printer_, ops, ReportProfileDrawer(wash_.data, config_));
     }
     if (!printed) {
         QString target = printer_->outputFileName();
@@ -262,7 +271,8 @@ void TPrintForm::SavePdfClicked() {
         const ReportOps build = [&](const ReportPage &page, const TextWidth &width) {
             return PrintedReport(wash_.data, config_, wash_.marks, *request, page, width);
         };
-        saved = SaveReportPdf(path, printer_->pageLayout(), build, message);
+        saved = SaveReportPdf(path, printer_->pageLayout(), build,
+                              ReportProfileDrawer(wash_.data, config_), message);
     }
     if (!saved)
         ShowUserMessage(this, message);

@@ -75,6 +75,7 @@ private:
     QTableWidget *list_ = nullptr;
     QPushButton *yesNo_ = nullptr;
     QCheckBox *printToFile_ = nullptr;
+    QCheckBox *printProfiles_ = nullptr;
 };
 
 } // namespace korvanta

@@ -44,9 +44,10 @@ WashData CycleOfDrains(int steps, int cycles = 1) {
 }
 
 std::vector<DrawOp> Layout(WashData data, std::vector<int> rows, bool config,
-                           const ReportPage &page = kA4) {
+                           const ReportPage &page = kA4, bool profiles = false) {
     WarningMarks marks;
-    const ReportRequest request{std::move(rows), config, "Week.kvt", "Wed 9 December 2026 - 07:05"};
+    const ReportRequest request{std::move(rows), config, "Week.kvt", "Wed 9 December 2026 - 07:05",
+                                profiles};
     const TextWidth width = [dpi = page.dpi](const std::string &text, int points, bool) {
         return FakeWidthAt(dpi, text, points);
     };
@@ -142,6 +143,36 @@ TEST(PrintLayout, PagesAndFooters) {
         const auto ops = Layout(CycleOfDrains(3, 2), c.rows, c.config);
         EXPECT_EQ(Count(ops, DrawKind::NewPage), c.pageBreaks) << c.rows.size();
         EXPECT_EQ(Footers(ops), c.footers) << c.rows.size();
+    }
+}
+
+TEST(PrintLayout, ProfilesFollowTheirCycles) {
+    struct Case {
+        std::vector<int> rows;
+        bool config;
+        std::vector<std::size_t> cycleStarts; // of the Profile operations, in order
+        std::vector<std::string> footers;
+    } cases[] = {
+        {{1, 2}, true, {0, 5}, {"page 1", "page 2", "page 3", "page 4", "page 5"}},
+        {{2}, false, {5}, {"page 1", "page 2"}},
+        {{}, true, {}, {"page 1"}},
+    };
+    for (const Case &c : cases) {
+        const auto ops = Layout(CycleOfDrains(3, 2), c.rows, c.config, kA4, true);
+        std::vector<std::size_t> starts;
+        for (const DrawOp &op : ops) {
+            if (op.kind != DrawKind::Profile)
+                continue;
+            starts.push_back(op.cycleStart);
+            EXPECT_EQ(op.x, kM);
+            EXPECT_EQ(op.x2, 9583 - kM);
+            EXPECT_GT(op.y, kLh * 4); // under the heading row
+            EXPECT_GT(op.y2 - op.y, (op.x2 - op.x) / 2);
+            EXPECT_LE(op.y2, kA4.height);
+        }
+        EXPECT_EQ(starts, c.cycleStarts);
+        EXPECT_EQ(Footers(ops), c.footers);
+        EXPECT_EQ(Texts(ops, "Cycle 2: Long (profile)").size(), c.cycleStarts.empty() ? 0u : 1u);
     }
 }
 

@@ -87,6 +87,9 @@ TEST(KvtProfile, WrongUseAndMissingCycles) {
         {{"profile", file, "one", "--csv"}, 2, "profile: NUMBER must be a cycle number"},
         {{"profile", file, "--csv"}, 2, "Wrong arguments for profile"},
         {{"profile", file, "5", "--json"}, 1, "Cycle 5 not found!\n"},
+        {{"profile", file, "1", "--svg", "/nonexistent-folder/p.svg"},
+         1,
+         "Unable to save /nonexistent-folder/p.svg\n"},
     };
     for (const Case &c : cases) {
         const auto run = Kvt(c.args);
@@ -94,6 +97,22 @@ TEST(KvtProfile, WrongUseAndMissingCycles) {
         EXPECT_EQ(run.err.rfind(c.err, 0), 0u) << run.err;
         EXPECT_EQ(run.out, "");
     }
+}
+
+TEST(KvtProfile, SvgIsAPictureOfTheCycleWithoutADisplay) {
+    const fs::path svg =
+        fs::temp_directory_path() / ("kvt-profile-" + std::to_string(getpid()) + ".svg");
+    const auto run = machinesim::Run(
+        KVT_BINARY, {"profile", Sample("three-cycles.kvt"), "1", "--svg", svg.string()},
+        {"LC_ALL=C.UTF-8", "DISPLAY=:97", "QT_QPA_PLATFORM=xcb"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out + run.err, "");
+    const std::string picture = machinesim::Slurp(svg.string());
+    fs::remove(svg);
+    EXPECT_NE(picture.find("<svg"), std::string::npos);
+    EXPECT_NE(picture.find("<title>Cycle 1: Whites 60°C</title>"), std::string::npos);
+    EXPECT_NE(picture.find(">Level (cm)<"), std::string::npos);
+    EXPECT_NE(picture.rfind("</svg>"), std::string::npos);
 }
 
 } // namespace

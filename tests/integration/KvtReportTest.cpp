@@ -88,6 +88,9 @@ TEST_F(KvtReport, FailuresLeaveNoFile) {
          "Unable to save " + unwritable + "\n"},
         {{Sample("three-cycles.kvt"), "--pdf", Out(), "-o", Out()}, 2, "report: -o OUT and --pdf"},
         {{Sample("empty.kvt"), "--pdf", Out()}, 1, "No cycles selected,"},
+        {{Sample("three-cycles.kvt"), "--profiles", "-o", Out()},
+         2,
+         "report: --profiles needs --pdf OUT.pdf"},
     };
     for (const Case &c : cases) {
         const auto run = Report(c.args);
@@ -116,6 +119,10 @@ TEST_F(KvtReport, PdfHoldsThePrintedCyclesWithoutADisplay) {
           "page 4"},
          {}},
         {{"--cycles", "12"}, 1, {"Cycle 12: Quick wash 17char", "Spin 4"}, {"Whites", "Machine"}},
+        {{"--cycles", "12,3", "--profiles"},
+         4,
+         {"Cycle 12: Quick wash 17char (profile)", "Time (min)", "Level (cm)", "page 4"},
+         {"Whites"}},
     };
     for (const Case &c : cases) {
         std::vector<std::string> args = c.args;

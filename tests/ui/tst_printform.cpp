@@ -96,18 +96,20 @@ private slots:
         QCOMPARE(list->item(2, 0)->text(), QString("12"));
         QVERIFY(!(list->item(0, 1)->flags() & Qt::ItemIsEditable));
         QVERIFY(Checked().isEmpty());
-        const char *captions[][2] = {{"sbCurrentCycle", "Current cycle"},
-                                     {"sbAllCycles", "All cycles"},
-                                     {"sbNoCycles", "No cycles"},
-                                     {"sbYesNo", "No"},
-                                     {"cbPrintToFile", "Print to file"},
-                                     {"BitBtn2", "Print Setup"},
-                                     {"BitBtnPrint", "Print"},
-                                     {"BitBtnSavePdf", "Save as PDF…"},
-                                     {"BitBtn1", "Cancel"}};
+        const char *captions[][2] = {
+            {"sbCurrentCycle", "Current cycle"}, {"sbAllCycles", "All cycles"},
+            {"sbNoCycles", "No cycles"},         {"sbYesNo", "No"},
+            {"cbPrintToFile", "Print to file"},  {"cbPrintProfiles", "Print profiles"},
+            {"BitBtn2", "Print Setup"},          {"BitBtnPrint", "Print"},
+            {"BitBtnSavePdf", "Save as PDF…"},   {"BitBtn1", "Cancel"}};
         for (const auto &caption : captions)
             QCOMPARE(Find<QAbstractButton>(caption[0])->text(), QString(caption[1]));
         QVERIFY(!Find<QCheckBox>("cbPrintToFile")->isChecked());
+        QVERIFY(!Find<QCheckBox>("cbPrintProfiles")->isChecked());
+        Find<QCheckBox>("cbPrintToFile")->setChecked(true); // the text report has no pictures
+        QVERIFY(!Find<QCheckBox>("cbPrintProfiles")->isEnabled());
+        Find<QCheckBox>("cbPrintToFile")->setChecked(false);
+        QVERIFY(Find<QCheckBox>("cbPrintProfiles")->isEnabled());
         QVERIFY(Find<QPushButton>("BitBtnPrint")->isDefault());
         Click("sbYesNo");
         QCOMPARE(Find<QAbstractButton>("sbYesNo")->text(), QString("Yes"));
@@ -196,20 +198,22 @@ private slots:
         static const QRegularExpression page("/Type\\s*/Page[^s]");
         struct Case {
             QString path; // what the dialog answers
-            bool config;
+            bool config, profiles;
             int pages; // 0: no file
             QStringList boxes;
         } cases[] = {
-            {QString(), true, 0, {}}, // cancelled
-            {pdf, true, 4, {}},       // three cycles and the configuration
-            {pdf, false, 3, {}},      // an older PDF there is replaced
-            {unwritable, false, 0, {"Unable to save " + unwritable}},
+            {QString(), true, false, 0, {}}, // cancelled
+            {pdf, true, false, 4, {}},       // three cycles and the configuration
+            {pdf, false, false, 3, {}},      // an older PDF there is replaced
+            {pdf, true, true, 7, {}},        // a profile page after each cycle
+            {unwritable, false, false, 0, {"Unable to save " + unwritable}},
         };
         Click("sbAllCycles");
         for (const Case &c : cases) {
             pdfPath_ = c.path;
             if (Find<QAbstractButton>("sbYesNo")->isChecked() != c.config)
                 Click("sbYesNo");
+            Find<QCheckBox>("cbPrintProfiles")->setChecked(c.profiles);
             BoxAnswers boxes{QMessageBox::Ok};
             Click("BitBtnSavePdf");
             QCOMPARE(boxes.Texts(), c.boxes);

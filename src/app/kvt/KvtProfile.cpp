@@ -7,12 +7,19 @@
 #include "KvtJson.h"
 #include "KvtOutput.h"
 #include "estimate/Time_calc.h"
+#include "print/ReportFile.h"
+#include "print/ReportTexts.h"
 #include "steps/FillLevel.h"
 #include "steps/StepDescription.h"
+#include "ui/ProfileSvg.h"
 
 namespace korvanta {
 
 namespace {
+
+// The picture's size in pixels at 96 dpi: a wide chart that a page or a screen shows whole.
+constexpr int kProfileSvgWidth = 1200;
+constexpr int kProfileSvgHeight = 560;
 
 // The display units of a configuration: level codes are half centimetres or fifths of an
 // inch, TempCode half degrees Celsius.
@@ -98,6 +105,17 @@ void PrintJson(const CycleCourse &course, const WashData &data, std::size_t star
               steps + "]}");
 }
 
+// The picture is complete before it replaces the file in one step.
+int WriteSvg(const QString &path, const CycleCourse &course, const MachineConfig &config,
+             const std::string &title) {
+    const QByteArray svg =
+        ProfileSvg(course, config, title, QSize(kProfileSvgWidth, kProfileSvgHeight));
+    UserMessage message = ErrorMessage("Unable to save " + PathBytes(path));
+    if (svg.isEmpty() || !WriteReportFile(PathBytes(path), svg.toStdString(), message))
+        return PrintFailure(message);
+    return kExitOk;
+}
+
 } // namespace
 
 int RunProfile(const QString &path, int number, const KvtProfileOptions &options) {
@@ -120,7 +138,8 @@ int RunProfile(const QString &path, int number, const KvtProfileOptions &options
         PrintJson(course, file->data, *start, file->config, units);
         break;
     case ProfileFormat::Svg:
-        return PrintUsage("profile: --svg is not offered yet");
+        return WriteSvg(options.svg, course, file->config,
+                        CycleHeadingText(number, file->data.At(*start).name));
     }
     return kExitOk;
 }

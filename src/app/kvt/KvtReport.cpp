@@ -15,6 +15,7 @@
 #include "print/ReportTexts.h"
 #include "print/TextReport.h"
 #include "ui/ReportPdf.h"
+#include "ui/ReportProfiles.h"
 
 namespace korvanta {
 
@@ -55,6 +56,8 @@ int RunReport(const QStringList &args, const KvtReportOptions &options) {
         return PrintUsage("report: -o OUT is required (or --pdf OUT.pdf)");
     if (!options.output.isEmpty() && !options.pdf.isEmpty())
         return PrintUsage("report: -o OUT and --pdf OUT.pdf exclude each other");
+    if (options.profiles && options.pdf.isEmpty())
+        return PrintUsage("report: --profiles needs --pdf OUT.pdf");
     std::optional<std::set<int>> numbers;
     if (options.cycles != "all") {
         numbers = CycleNumbers(options.cycles);
@@ -68,6 +71,7 @@ int RunReport(const QStringList &args, const KvtReportOptions &options) {
     std::set<int> found;
     request.rows = ChosenRows(file->data, numbers, found);
     request.includeConfig = options.config;
+    request.profiles = options.profiles;
     for (int number : numbers.value_or(std::set<int>{}))
         if (!found.count(number))
             return PrintFailure(
@@ -82,7 +86,8 @@ int RunReport(const QStringList &args, const KvtReportOptions &options) {
         const ReportOps build = [&](const ReportPage &page, const TextWidth &width) {
             return PrintedReport(file->data, file->config, marks, request, page, width);
         };
-        if (!SaveReportPdf(PathBytes(options.pdf), DefaultReportLayout(), build, message))
+        if (!SaveReportPdf(PathBytes(options.pdf), DefaultReportLayout(), build,
+                           ReportProfileDrawer(file->data, file->config), message))
             return PrintFailure(message);
         return kExitOk;
     }

@@ -29,8 +29,9 @@ const char kSynopsis[] =
     "  kvt resave IN OUT             load IN and save it as OUT\n"
     "  kvt report FILE [--cycles all|N,N..] [--config] -o OUT\n"
     "                                the text report\n"
-    "  kvt report FILE [--cycles all|N,N..] [--config] --pdf OUT.pdf\n"
-    "                                the printed report as a PDF (A4)\n"
+    "  kvt report FILE [--cycles all|N,N..] [--config] --pdf OUT.pdf [--profiles]\n"
+    "                                the printed report as a PDF (A4); --profiles\n"
+    "                                adds each cycle's profile on the page after it\n"
     "  kvt profile FILE NUMBER --csv | --json | --svg OUT.svg\n"
     "                                the course of cycle NUMBER through the tub:\n"
     "                                time (s), step, level (cm or inch) and\n"
@@ -63,10 +64,11 @@ struct Options {
     QCommandLineOption pdf{"pdf", "Write the printed report as a PDF file.", "OUT.pdf"};
     QCommandLineOption csv{"csv", "Print the profile as comma-separated values."};
     QCommandLineOption svg{"svg", "Draw the profile as an SVG picture.", "OUT.svg"};
+    QCommandLineOption profiles{"profiles", "Add each cycle's profile to the PDF report."};
 
     void AddTo(QCommandLineParser &parser) const {
-        parser.addOptions(
-            {port, yes, retries, json, cycles, config, output, to, heading, pdf, csv, svg});
+        parser.addOptions({port, yes, retries, json, cycles, config, output, to, heading, pdf, csv,
+                           svg, profiles});
     }
 };
 
@@ -168,7 +170,8 @@ int RunFileCommand(const QCommandLineParser &parser, const Options &options,
         return RunProfileCommand(parser, options, args);
     if (command == "report")
         return RunReport(args, {parser.value(options.cycles), parser.isSet(options.config),
-                                parser.value(options.output), parser.value(options.pdf)});
+                                parser.value(options.output), parser.value(options.pdf),
+                                parser.isSet(options.profiles)});
     static const QStringList known = {"info",     "list",  "dump",   "resave",
                                       "estimate", "steps", "profile"};
     if (known.contains(command))

@@ -8,13 +8,15 @@ namespace korvanta {
 
 // Marks the heading of a cycle whose steps go on from the previous page.
 constexpr const char *kContinuedMark = " (continued)";
+// Marks the heading of the page that shows the cycle's profile.
+constexpr const char *kProfileMark = " (profile)";
 
 // The heading row of a printed cycle: "Cycle N: name" on the left, the estimated duration
 // after it, both bold and inside the row's frame.
 struct CycleHeadingParts {
     std::string prefix;   // "Cycle 3: "
     std::string name;     // Windows-1252; may be shortened to fit
-    std::string suffix;   // kContinuedMark on a continuation page, else empty
+    std::string suffix;   // kContinuedMark, kProfileMark or empty
     std::string duration; // "Estimated duration: 0:42:05"
 };
 

@@ -13,11 +13,10 @@ namespace korvanta {
 namespace {
 
 // The heading row spans the left column; its texts keep a padding of W / 200 from both rules.
-void HeadingRow(ReportSheet &sheet, const ReportCycle &cycle, bool continued,
+void HeadingRow(ReportSheet &sheet, const ReportCycle &cycle, const char *mark,
                 const TextWidth &width) {
     const int w = sheet.Width();
-    const CycleHeadingParts parts{CycleHeadingText(cycle.number, ""), cycle.name,
-                                  continued ? kContinuedMark : "",
+    const CycleHeadingParts parts{CycleHeadingText(cycle.number, ""), cycle.name, mark,
                                   EstimatedDurationText(cycle.total)};
     const CycleHeadingRoom room{sheet.Margin() + w / 200, w / 2 - w / 200, w / 2 - (10 * w) / 43,
                                 w / 100};
@@ -56,7 +55,7 @@ void CyclePage(ReportSheet &sheet, const ReportRequest &request, const ReportCyc
     const std::string title = ReportProgramTitle() + ": " + request.fileName;
     sheet.StartPage();
     sheet.Header(request.dateText, title);
-    HeadingRow(sheet, cycle, false, width);
+    HeadingRow(sheet, cycle, "", width);
     int lastRowLine = sheet.Line();
     sheet.NextRow();
     for (const ReportRow &row : cycle.rows) {
@@ -68,7 +67,7 @@ void CyclePage(ReportSheet &sheet, const ReportRequest &request, const ReportCyc
             sheet.NextPageNumber();
             sheet.StartPage();
             sheet.Header(request.dateText, title);
-            HeadingRow(sheet, cycle, true, width);
+            HeadingRow(sheet, cycle, kContinuedMark, width);
             sheet.NextRow();
         }
         StepRow(sheet, row, width);
@@ -77,6 +76,24 @@ void CyclePage(ReportSheet &sheet, const ReportRequest &request, const ReportCyc
     }
     // Under the last row drawn, also when that row ended the left column.
     sheet.ClosingFrame(lastRowLine);
+    sheet.Footer();
+    sheet.NextPageNumber();
+}
+
+// The cycle's profile on a page of its own under the cycle's heading row: the full width
+// between the margins, five eighths as high (less where the page is short).
+void ProfilePage(ReportSheet &sheet, const ReportRequest &request, const ReportCycle &cycle,
+                 std::size_t cycleStart, const TextWidth &width) {
+    sheet.StartPage();
+    sheet.Header(request.dateText, ReportProgramTitle() + ": " + request.fileName);
+    HeadingRow(sheet, cycle, kProfileMark, width);
+    sheet.NextRow();
+    const int left = sheet.Margin();
+    const int right = sheet.Width() - sheet.Margin();
+    const int top = sheet.DrawY(sheet.Line());
+    const int bottom = std::min(top + (right - left) * 5 / 8, sheet.Height() - sheet.LineHeight());
+    if (bottom > top)
+        sheet.Profile(cycleStart, left, top, right, bottom);
     sheet.Footer();
     sheet.NextPageNumber();
 }
@@ -112,8 +129,12 @@ std::vector<DrawOp> PrintedReport(WashData &data, const MachineConfig &config, W
                                   const ReportRequest &request, const ReportPage &page,
                                   const TextWidth &width) {
     ReportSheet sheet(page);
-    for (std::size_t start : ChosenCycleStarts(data, request.rows))
-        CyclePage(sheet, request, CollectReportCycle(data, start, config, marks), width);
+    for (std::size_t start : ChosenCycleStarts(data, request.rows)) {
+        const ReportCycle cycle = CollectReportCycle(data, start, config, marks);
+        CyclePage(sheet, request, cycle, width);
+        if (request.profiles)
+            ProfilePage(sheet, request, cycle, start, width);
+    }
     if (request.includeConfig)
         ConfigPage(sheet, request, config);
     return sheet.TakeOps();

@@ -71,6 +71,12 @@ void ReportSheet::TextRight(int xRight, const std::string &text) {
     ops_.push_back(DrawOp{DrawKind::TextRight, xRight, DrawY(line_), 0, 0, 0, false, text});
 }
 
+void ReportSheet::Profile(std::size_t cycleStart, int x, int y, int x2, int y2) {
+    DrawOp op{DrawKind::Profile, x, y, x2, y2, 0, false, {}};
+    op.cycleStart = cycleStart;
+    ops_.push_back(op);
+}
+
 void ReportSheet::Rule(int x, int y, int x2, int y2, int pen) {
     ops_.push_back(DrawOp{DrawKind::Line, x, y, x2, y2, pen, false, {}});
 }

@@ -24,6 +24,8 @@ public:
     enum class RowKind { Heading, Step };
 
     int Width() const { return width_; }
+    int Height() const { return height_; }
+    int LineHeight() const { return lineHeight_; }
     int Margin() const { return margin_; }
     int Line() const { return line_; }
 
@@ -39,6 +41,8 @@ public:
     void BoldAt(int points);
     void Text(int x, const std::string &text);
     void TextRight(int xRight, const std::string &text);
+    // The profile of the cycle whose CycleStart is at record cycleStart, in the rectangle.
+    void Profile(std::size_t cycleStart, int x, int y, int x2, int y2);
 
     // From the second page on, a new page starts with the line counter at 1.
     void StartPage();
