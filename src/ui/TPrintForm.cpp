@@ -78,8 +78,9 @@ TPrintForm::TPrintForm(WashStore &wash, const MachineConfig &config, ProgramOpti
     printToFile_->setObjectName(QStringLiteral("cbPrintToFile"));
     printProfiles_ = new QCheckBox(QStringLiteral("Print profiles"), this);
     printProfiles_->setObjectName(QStringLiteral("cbPrintProfiles"));
-    printProfiles_->setToolTip(
-        QStringLiteral("Add each printed cycle's profile on the page after the cycle"));
+    // The text report has no pictures: "Print to file" writes the same file either way.
+    printProfiles_->setToolTip(QStringLiteral(
+        "Add each printed cycle's profile on the page after the cycle (printer and PDF)"));
     auto *setup = Button(QStringLiteral("Print Setup"), QStringLiteral("BitBtn2"), this);
     auto *savePdf = Button(QStringLiteral("Save as PDF…"), QStringLiteral("BitBtnSavePdf"), this);
     auto *print = Button(QStringLiteral("Print"), QStringLiteral("BitBtnPrint"), this);
@@ -122,8 +123,6 @@ TPrintForm::TPrintForm(WashStore &wash, const MachineConfig &config, ProgramOpti
     connect(print, &QPushButton::clicked, this, &TPrintForm::PrintClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    // The text report has no pictures: its file is the same with or without profiles.
-    connect(printToFile_, &QCheckBox::toggled, printProfiles_, &QWidget::setDisabled);
     printToFile_->setChecked(false);
     FillRows();
 }
