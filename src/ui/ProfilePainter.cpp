@@ -3,7 +3,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygonF>
 #include <algorithm>
 
 #include "estimate/CourseReading.h"
@@ -153,49 +153,82 @@ void DrawGrid(QPainter &p, const Frame &f) {
                    QPointF(f.plot.right(), f.LevelY(t.value)));
 }
 
+// Leaves out the points in the middle of a level or upright run: they add nothing to the line
+// and a long cycle has hundreds of them, each of which costs the stroker a join.
+QPolygonF WithoutRunPoints(const QPolygonF &line) {
+    QPolygonF kept;
+    kept.reserve(line.size());
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (i > 0 && i + 1 < line.size() && kept.size() > 0) {
+            const QPointF &a = kept.back();
+            const QPointF &b = line[i];
+            const QPointF &c = line[i + 1];
+            if ((a.y() == b.y() && b.y() == c.y()) || (a.x() == b.x() && b.x() == c.x()))
+                continue;
+        }
+        kept.append(line[i]);
+    }
+    return kept;
+}
+
+// Curves join bevelled: at these widths a round join looks the same and costs far more.
+QPen CurvePen(const QColor &color, const Frame &f) {
+    return QPen(color, kCurveWidth * f.u, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
+}
+
+// Strokes a line in pieces of a few points: the rasteriser's work on one stroke grows with the
+// area it spans, so a long cycle drawn in one piece costs several times more.
+void DrawLine(QPainter &p, const QPolygonF &line) {
+    constexpr qsizetype kPiece = 16; // segments per piece
+    for (qsizetype first = 0; first + 1 < line.size(); first += kPiece)
+        p.drawPolyline(line.constData() + first,
+                       static_cast<int>(std::min(kPiece + 1, line.size() - first)));
+}
+
 void DrawLevel(QPainter &p, const Frame &f, const CycleCourse &course) {
     if (course.points.empty())
         return;
-    QPainterPath line;
-    for (const CoursePoint &pt : course.points) {
-        const QPointF at(f.X(static_cast<double>(pt.seconds)),
-                         f.LevelY(static_cast<double>(pt.level)));
-        if (line.elementCount() == 0)
-            line.moveTo(at);
-        else
-            line.lineTo(at);
-    }
-    QPainterPath area = line;
-    area.lineTo(f.X(static_cast<double>(course.points.back().seconds)), f.plot.bottom());
-    area.lineTo(f.X(static_cast<double>(course.points.front().seconds)), f.plot.bottom());
-    area.closeSubpath();
-    p.fillPath(area, LevelFill());
-    p.strokePath(line, Pen(LevelColor(), kCurveWidth, f));
+    QPolygonF line;
+    line.reserve(static_cast<qsizetype>(course.points.size()) + 2);
+    for (const CoursePoint &pt : course.points)
+        line.append(
+            QPointF(f.X(static_cast<double>(pt.seconds)), f.LevelY(static_cast<double>(pt.level))));
+    line = WithoutRunPoints(line);
+    QPolygonF area = line;
+    area.append(QPointF(line.back().x(), f.plot.bottom()));
+    area.append(QPointF(line.front().x(), f.plot.bottom()));
+    p.setPen(Qt::NoPen);
+    p.setBrush(LevelFill());
+    p.drawPolygon(area);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(CurvePen(LevelColor(), f));
+    DrawLine(p, line);
 }
 
 // The temperature of the water, where there is water: water flowing into an empty tub comes
 // at its own temperature, water leaving keeps its temperature until the tub is empty.
 void DrawTemperature(QPainter &p, const Frame &f, const CycleCourse &course) {
-    QPainterPath line;
-    bool drawing = false;
+    p.setPen(CurvePen(TemperatureColor(), f));
+    QPolygonF line;
+    const auto flush = [&] {
+        DrawLine(p, WithoutRunPoints(line));
+        line.clear();
+    };
     for (std::size_t i = 1; i < course.points.size(); ++i) {
         const CoursePoint &a = course.points[i - 1];
         const CoursePoint &b = course.points[i];
         if (a.level == 0 && b.level == 0) {
-            drawing = false;
+            flush();
             continue;
         }
         const double fromTemp = a.level == 0 ? b.temperature : a.temperature;
         const double toTemp = b.level == 0 ? a.temperature : b.temperature;
         const QPointF from(f.X(static_cast<double>(a.seconds)), f.TemperatureY(fromTemp));
-        if (!drawing)
-            line.moveTo(from);
-        else if (line.currentPosition() != from)
-            line.lineTo(from);
-        line.lineTo(f.X(static_cast<double>(b.seconds)), f.TemperatureY(toTemp));
-        drawing = true;
+        if (line.isEmpty() || line.back() != from)
+            line.append(from);
+        line.append(QPointF(f.X(static_cast<double>(b.seconds)), f.TemperatureY(toTemp)));
     }
-    p.strokePath(line, Pen(TemperatureColor(), kCurveWidth, f));
+    flush();
 }
 
 void DrawMissedMarker(QPainter &p, const Frame &f, QPointF at) {

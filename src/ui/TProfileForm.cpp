@@ -113,15 +113,17 @@ bool TProfileForm::SavePicture(const QString &path) {
 void TProfileForm::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     if (!placed_ && parentWidget()) {
-        // Beside the main window when the screen has room, else over its right part.
+        // Beside the main window, right or left where the screen has room, else over it.
         placed_ = true;
-        resize(sizeHint());
         const QRect main = parentWidget()->frameGeometry();
+        resize(sizeHint().width(), std::max(sizeHint().height(), main.height()));
         QPoint at(main.right() + kGapToMainWindow, main.top());
         if (const QScreen *screen = parentWidget()->screen()) {
             const QRect room = screen->availableGeometry();
-            if (at.x() + width() > room.right())
-                at.setX(std::max(room.left(), room.right() - width()));
+            if (at.x() + width() > room.right()) // no room on the right: the left, or overlap
+                at.setX(main.left() - kGapToMainWindow - width() >= room.left()
+                            ? main.left() - kGapToMainWindow - width()
+                            : std::max(room.left(), room.right() - width()));
             if (at.y() + height() > room.bottom())
                 at.setY(std::max(room.top(), room.bottom() - height()));
         }

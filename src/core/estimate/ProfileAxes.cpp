@@ -44,7 +44,9 @@ ProfileAxis LevelAxis(int64_t highestLevel, const MachineConfig &config) {
     const int units = static_cast<int>((highest + scale.codesPerUnit - 1) /
                                        scale.codesPerUnit); // whole units, rounded up
     const int step = NiceStep(units, kMaxTicks);
-    const int top = RoundUp(units, step);
+    int top = RoundUp(units, step);
+    if (top * scale.codesPerUnit <= highest) // keep the highest water off the frame
+        top += step;
     ProfileAxis axis{std::string("Level (") + scale.unit + ")",
                      static_cast<double>(top * scale.codesPerUnit),
                      {}};
@@ -65,7 +67,9 @@ ProfileAxis TemperatureAxis(int64_t highestTemperature, const MachineConfig &con
     const auto code = [&](int degrees) {
         return english ? FahrenheitToCode(degrees) : CelsiusToCode(degrees);
     };
-    const int top = RoundUp(bottom + span, step);
+    int top = RoundUp(bottom + span, step);
+    if (code(top) <= highestCode) // keep the warmest water off the frame
+        top += step;
     ProfileAxis axis{std::string("Temperature (") + TempScaleFor(config).unit + ")",
                      static_cast<double>(code(top)),
                      {}};

@@ -22,12 +22,12 @@ struct ProfileAxis {
     std::vector<AxisTick> ticks;
 };
 
-// Level in the unit the Fill editor shows (cm, or inch in English units), tall enough for
+// Level in the unit the Fill editor shows (cm, or inch in English units), taller than
 // highestLevel (a level code) and at least the Low level.
 ProfileAxis LevelAxis(int64_t highestLevel, const MachineConfig &config);
 
-// Temperature in degrees C, or F in English units, from 0 degrees C up to at least
-// highestTemperature (a TempCode) and at least 40 degrees C.
+// Temperature in degrees C, or F in English units, from 0 degrees C up to more than
+// highestTemperature (a TempCode) and 40 degrees C.
 ProfileAxis TemperatureAxis(int64_t highestTemperature, const MachineConfig &config);
 
 // Time from the start to the end of the cycle (at least a minute): minutes, "m:ss" for a

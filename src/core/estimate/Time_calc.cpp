@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <optional>
 #include <vector>
 
 #include "estimate/StepRules.h"
@@ -18,7 +17,9 @@ bool IsSpinAt(const std::vector<WashRecord> &records, std::size_t index) {
 }
 
 // The duration of the record at index; records that are not steps last 0 s and leave the tub.
-int64_t StepSeconds(const std::vector<WashRecord> &records, std::size_t index, TubState &tub,
+// One copy per kind of walk, each inlined into its loop as the walk ran before courses existed.
+template <bool kRecording>
+[[gnu::always_inline]] inline int64_t StepSeconds(const std::vector<WashRecord> &records, std::size_t index, TubState &tub,
                     const EstimateContext &ctx, StepTrace *trace) {
     const WashRecord &step = records[index];
     switch (step.type) {
@@ -88,6 +89,51 @@ void RecordStep(CycleCourse &course, const StepTrace &trace, const WashRecord &r
     course.steps.push_back(step);
 }
 
+// The walk itself. Recording is a template argument so that an estimate without a course
+// runs exactly the loop it ran before courses existed: not even a test of the pointer.
+template <bool kRecording>
+int64_t WalkCycle(std::vector<WashRecord> &records, std::size_t cycleStartIndex,
+                  const MachineConfig &config, const EstimateContext &ctx, WarningMarks &marks,
+                  int currentStep, std::string &remark, CycleCourse *course) {
+    const int number = records[cycleStartIndex].Code(1);
+    TubState tub;
+    int64_t total = 0;
+    for (std::size_t k = 1; cycleStartIndex + k < records.size(); ++k) {
+        const std::size_t index = cycleStartIndex + k;
+        WashRecord &record = records[index];
+        if (EndsCycle(record.type))
+            break;
+        tub.notReached = false;
+        int64_t seconds = 0;
+        const int ordinal =
+            static_cast<int>(std::min<std::size_t>(k, std::numeric_limits<int>::max()));
+        if constexpr (kRecording) {
+            const TubState before = tub;
+            const std::size_t firstPoint = course->points.size();
+            course->points.push_back({total, before.level, before.temperature});
+            StepTrace trace(course->points, total);
+            seconds = std::clamp<int64_t>(StepSeconds<true>(records, index, tub, ctx, &trace), 0,
+                                          kMaxSeconds);
+            if (record.type != RecordType::CycleStart)
+                RecordStep(*course, trace, record, index, ordinal, firstPoint, total, seconds,
+                           before, tub);
+            else
+                course->points.resize(firstPoint);
+        } else {
+            seconds = std::clamp<int64_t>(StepSeconds<false>(records, index, tub, ctx, nullptr), 0,
+                                          kMaxSeconds);
+        }
+        if (NeedsMark(record.type, tub))
+            marks.MarkStep(number, ordinal);
+        if (ordinal == currentStep)
+            remark = StepRemark(record, tub, config);
+        if (record.type != RecordType::CycleStart)
+            record.time = static_cast<uint32_t>(seconds);
+        total = std::min(total + seconds, kMaxSeconds);
+    }
+    return total;
+}
+
 } // namespace
 
 uint32_t EstimateCycle(WashData &data, std::size_t cycleStartIndex, const MachineConfig &config,
@@ -104,43 +150,13 @@ uint32_t EstimateCycle(WashData &data, std::size_t cycleStartIndex, const Machin
         records[cycleStartIndex].type != RecordType::CycleStart)
         return 0;
     const EstimateContext ctx(config);
-    const int number = records[cycleStartIndex].Code(1);
-    marks.ClearCycle(number);
-
-    TubState tub;
-    int64_t total = 0;
-    for (std::size_t k = 1; cycleStartIndex + k < records.size(); ++k) {
-        const std::size_t index = cycleStartIndex + k;
-        WashRecord &record = records[index];
-        if (EndsCycle(record.type))
-            break;
-        tub.notReached = false;
-        const TubState before = tub;
-        const bool traced = course != nullptr && record.type != RecordType::CycleStart;
-        std::optional<StepTrace> trace;
-        const std::size_t firstPoint = traced ? course->points.size() : 0;
-        if (traced) {
-            course->points.push_back({total, before.level, before.temperature});
-            trace.emplace(course->points, total);
-        }
-        const int64_t seconds = std::clamp<int64_t>(
-            StepSeconds(records, index, tub, ctx, trace ? &*trace : nullptr), 0, kMaxSeconds);
-        const int ordinal =
-            static_cast<int>(std::min<std::size_t>(k, std::numeric_limits<int>::max()));
-        if (NeedsMark(record.type, tub))
-            marks.MarkStep(number, ordinal);
-        if (ordinal == currentStep)
-            remark = StepRemark(record, tub, config);
-        if (traced)
-            RecordStep(*course, *trace, record, index, ordinal, firstPoint, total, seconds, before,
-                       tub);
-        if (record.type != RecordType::CycleStart)
-            record.time = static_cast<uint32_t>(seconds);
-        total = std::min(total + seconds, kMaxSeconds);
-    }
-    if (course != nullptr)
-        course->totalSeconds = total;
-    return static_cast<uint32_t>(total);
+    marks.ClearCycle(records[cycleStartIndex].Code(1));
+    if (course == nullptr)
+        return static_cast<uint32_t>(WalkCycle<false>(records, cycleStartIndex, config, ctx, marks,
+                                                      currentStep, remark, nullptr));
+    course->totalSeconds =
+        WalkCycle<true>(records, cycleStartIndex, config, ctx, marks, currentStep, remark, course);
+    return static_cast<uint32_t>(course->totalSeconds);
 }
 
 } // namespace korvanta
