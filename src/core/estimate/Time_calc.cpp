@@ -19,8 +19,9 @@ bool IsSpinAt(const std::vector<WashRecord> &records, std::size_t index) {
 // The duration of the record at index; records that are not steps last 0 s and leave the tub.
 // One copy per kind of walk, each inlined into its loop as the walk ran before courses existed.
 template <bool kRecording>
-[[gnu::always_inline]] inline int64_t StepSeconds(const std::vector<WashRecord> &records, std::size_t index, TubState &tub,
-                    const EstimateContext &ctx, StepTrace *trace) {
+[[gnu::always_inline]] inline int64_t StepSeconds(const std::vector<WashRecord> &records,
+                                                  std::size_t index, TubState &tub,
+                                                  const EstimateContext &ctx, StepTrace *trace) {
     const WashRecord &step = records[index];
     switch (step.type) {
     case RecordType::Fill:
