@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEB_PACKAGES = g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev libqt6serialport6 \
                libgtest-dev libgmock-dev libbenchmark-dev qt6-svg-dev help2man dpkg-dev fakeroot \
-               file desktop-file-utils shared-mime-info xdg-utils fonts-liberation \
+               file desktop-file-utils shared-mime-info xdg-utils fonts-liberation poppler-utils \
                clang libclang-rt-14-dev xdotool
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -170,8 +170,13 @@ bool FileCommands::ChooseFile(bool save, std::string &remembered, const std::str
     // program happened to be started.
     std::string startFrom = remembered;
     const QFileInfo current(QString::fromStdString(host_.CurrentFile()));
+    // Its name is offered only for a file of the same kind: a report must not propose to
+    // overwrite the wash data file.
     if (save && startFrom.empty() && !host_.CurrentFile().empty() && current.isFile())
-        startFrom = current.absoluteFilePath().toStdString();
+        startFrom =
+            current.suffix().compare(QString::fromStdString(extension), Qt::CaseInsensitive) == 0
+                ? current.absoluteFilePath().toStdString()
+                : (current.absolutePath() + QLatin1Char('/')).toStdString();
     request.start = ChooseFileStart(startFrom, defaultFolder, folders_);
     request.filter = QString::fromStdString(FileFilter(description, extension));
     request.extension = QString::fromStdString(extension);

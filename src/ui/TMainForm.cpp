@@ -520,6 +520,13 @@ void TMainForm::ShowPrint() {
     inputs.chooseFile = [this](std::string &remembered) {
         return files_->ChooseFile(true, remembered, "", "txt", "Text Files");
     };
+    inputs.choosePdf = [this](std::string &path) {
+        // Remembered for this session only: the text report keeps "LastPrintDir" to itself.
+        if (!files_->ChooseFile(true, lastPdfPath_, "", "pdf", "PDF Files"))
+            return false;
+        path = lastPdfPath_;
+        return true;
+    };
     inputs.saveOptions = [this] { SaveOptions(); };
     TPrintForm print(Store(), config_.config, options_, std::move(inputs), this);
     print.exec();

@@ -155,7 +155,8 @@ private:
     std::unique_ptr<FileCommands> files_;
     TProfileForm *profile_ = nullptr; // child window, owned through Qt
     std::string currentFile_;
-    std::string remark_; // StepRemark of the current step, from the last estimate
+    std::string lastPdfPath_; // the print dialog's last PDF, kept while the program runs
+    std::string remark_;      // StepRemark of the current step, from the last estimate
     MainFormActions actions_;
     MainFormPanels panels_;
     std::array<StepEditor *, 8> editors_{}; // by RecordType 1..8; null while not built

@@ -209,6 +209,11 @@ private slots:
         options_.lastWashdataPath = (Washdata() + "D.kvt").toStdString();
         files_->Save();
         QCOMPARE(QString::fromStdString(requests_.back().start.folder), Washdata());
+        // A report starts in that folder too, but never offers the wash data file's name.
+        std::string report;
+        files_->ChooseFile(true, report, "", "txt", "Text Files");
+        QCOMPARE(QString::fromStdString(requests_.back().start.folder), other);
+        QCOMPARE(QString::fromStdString(requests_.back().start.fileName), QString());
     }
 
     void loadReadsTheChosenFile() {

@@ -30,6 +30,7 @@ private:
     int optionSaves_ = 0;
     int chooserCalls_ = 0;
     QString chosenPath_; // what the save dialog answers; empty: the user cancels
+    QString pdfPath_;    // what the PDF save dialog answers; empty: the user cancels
 
     void Make(int selectedRow = 1) {
         TPrintForm::Inputs inputs;
@@ -41,6 +42,10 @@ private:
                 return false;
             remembered = chosenPath_.toStdString();
             return true;
+        };
+        inputs.choosePdf = [this](std::string &path) {
+            path = pdfPath_.toStdString();
+            return !pdfPath_.isEmpty();
         };
         inputs.saveOptions = [this] { ++optionSaves_; };
         form_ = std::make_unique<TPrintForm>(wash_, config_, options_, inputs);
@@ -75,6 +80,7 @@ private slots:
         options_ = ProgramOptions{};
         optionSaves_ = chooserCalls_ = 0;
         chosenPath_.clear();
+        pdfPath_.clear();
     }
     void cleanup() { form_.reset(); }
 
@@ -94,17 +100,16 @@ private slots:
         QCOMPARE(list->item(2, 0)->text(), QString("12"));
         QVERIFY(!(list->item(0, 1)->flags() & Qt::ItemIsEditable));
         QVERIFY(Checked().isEmpty());
-        const char *captions[][2] = {{"sbCurrentCycle", "Current cycle"},
-                                     {"sbAllCycles", "All cycles"},
-                                     {"sbNoCycles", "No cycles"},
-                                     {"sbYesNo", "No"},
-                                     {"cbPrintToFile", "Print to file"},
-                                     {"BitBtn2", "Print Setup"},
-                                     {"BitBtnPrint", "Print"},
-                                     {"BitBtn1", "Cancel"}};
+        const char *captions[][2] = {
+            {"sbCurrentCycle", "Current cycle"}, {"sbAllCycles", "All cycles"},
+            {"sbNoCycles", "No cycles"},         {"sbYesNo", "No"},
+            {"cbPrintToFile", "Print to file"},  {"cbPrintProfiles", "Print profiles"},
+            {"BitBtn2", "Print Setup"},          {"BitBtnPrint", "Print"},
+            {"BitBtnSavePdf", "Save as PDF…"},   {"BitBtn1", "Cancel"}};
         for (const auto &caption : captions)
             QCOMPARE(Find<QAbstractButton>(caption[0])->text(), QString(caption[1]));
         QVERIFY(!Find<QCheckBox>("cbPrintToFile")->isChecked());
+        QVERIFY(!Find<QCheckBox>("cbPrintProfiles")->isChecked());
         QVERIFY(Find<QPushButton>("BitBtnPrint")->isDefault());
         Click("sbYesNo");
         QCOMPARE(Find<QAbstractButton>("sbYesNo")->text(), QString("Yes"));
@@ -140,6 +145,7 @@ private slots:
         chosenPath_ = Path("cycle.txt");
         Click("sbCurrentCycle");
         Find<QCheckBox>("cbPrintToFile")->setChecked(true);
+        Find<QCheckBox>("cbPrintProfiles")->setChecked(true); // the text file has no pictures
         Click("BitBtnPrint");
         QVERIFY(form_->isVisible());
         QCOMPARE(QString::fromStdString(options_.lastPrintDir), chosenPath_);
@@ -215,6 +221,42 @@ private slots:
         QCOMPARE(QString::fromLatin1(bytes).count(page), 4);
         // The re-estimate wrote the step durations back.
         QCOMPARE(wash_.data.At(1).time, 15u);
+    }
+
+    void savePdfWritesThePrintedReportAndStaysOpen() {
+        Make();
+        const QString pdf = Path("report.pdf");
+        const QString unwritable = Path("missing/report.pdf");
+        static const QRegularExpression page("/Type\\s*/Page[^s]");
+        struct Case {
+            QString path; // what the dialog answers
+            bool config, profiles;
+            int pages; // 0: no file
+            QStringList boxes;
+        } cases[] = {
+            {QString(), true, false, 0, {}}, // cancelled
+            {pdf, true, false, 4, {}},       // three cycles and the configuration
+            {pdf, false, false, 3, {}},      // an older PDF there is replaced
+            {pdf, true, true, 7, {}},        // a profile page after each cycle
+            {unwritable, false, false, 0, {"Unable to save " + unwritable}},
+        };
+        Click("sbAllCycles");
+        for (const Case &c : cases) {
+            pdfPath_ = c.path;
+            if (Find<QAbstractButton>("sbYesNo")->isChecked() != c.config)
+                Click("sbYesNo");
+            Find<QCheckBox>("cbPrintProfiles")->setChecked(c.profiles);
+            BoxAnswers boxes{QMessageBox::Ok};
+            Click("BitBtnSavePdf");
+            QCOMPARE(boxes.Texts(), c.boxes);
+            QVERIFY(form_->isVisible());
+            const QByteArray bytes = c.path.isEmpty() ? QByteArray() : Read(c.path);
+            QCOMPARE(QString::fromLatin1(bytes).count(page), c.pages);
+        }
+        QVERIFY(!QFile::exists(unwritable));
+        QVERIFY(QDir(dir_.path()).entryList({".saving-*"}, QDir::Files | QDir::Hidden).isEmpty());
+        QCOMPARE(optionSaves_, 0);
+        QCOMPARE(chooserCalls_, 0);
     }
 
     void printerThatCannotStartIsReportedAndCloses() {
