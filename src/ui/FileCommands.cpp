@@ -9,6 +9,7 @@
 #include "files/Opensavewashdata.h"
 #include "platform/LocalClock.h"
 #include "platform/SaverIdentity.h"
+#include "ui/ProgramBox.h"
 #include "ui/WaitCursor.h"
 
 namespace korvanta {
@@ -24,14 +25,8 @@ constexpr const char *kNewFileHandOver = "newfile";
 // rejected file, after which the data is empty as after New.
 constexpr const char *kUnableToOpen = "Unable to open ";
 
-QMessageBox::StandardButton ShowBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
-                                    QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, buttons, parent);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
-}
-
 void ShowError(QWidget *parent, const std::string &text) {
-    ShowBox(parent, QMessageBox::Critical, QString::fromStdString(text), QMessageBox::Ok);
+    ShowProgramBox(parent, QMessageBox::Critical, QString::fromStdString(text), QMessageBox::Ok);
 }
 
 } // namespace
@@ -61,8 +56,8 @@ bool FileCommands::AskSaveChanges() {
         return true;
     if (!config_.Changed() && !wash_.Changed())
         return true;
-    const auto answer = ShowBox(dialogParent_, QMessageBox::Warning, kFileChangedQuestion,
-                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const auto answer = ShowProgramBox(dialogParent_, QMessageBox::Warning, kFileChangedQuestion,
+                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::No)
         return true;
     if (answer != QMessageBox::Yes)
@@ -155,7 +150,7 @@ void FileCommands::CarryOutHandOver(const QString &text) {
         if (newest == QLatin1String(kNewFileHandOver))
             StartNew();
         else if (newest.isEmpty())
-            ShowBox(dialogParent_, QMessageBox::Warning, kNoFileSelected, QMessageBox::Ok);
+            ShowProgramBox(dialogParent_, QMessageBox::Warning, kNoFileSelected, QMessageBox::Ok);
         else
             LoadFile(newest.toStdString());
     }

@@ -275,6 +275,7 @@ private slots:
         files_->Load();
         QCOMPARE(boxes.Texts().size(), 1);
         QVERIFY(boxes.Texts().front().startsWith(message));
+        QCOMPARE(boxes.Titles(), QStringList{QStringLiteral("Korvanta Planner")});
         QCOMPARE(host_.file, std::string());
         QCOMPARE(host_.resets, resets);
         QCOMPARE(wash_.data.IsEmpty(), resets == 1);
@@ -317,6 +318,7 @@ private slots:
         BoxAnswers answers{static_cast<QMessageBox::StandardButton>(answer), QMessageBox::Ok};
         files_->HandOver(text == "HAND" ? path : text);
         QCOMPARE(answers.Texts(), boxes);
+        QCOMPARE(answers.Titles(), QStringList(boxes.size(), QStringLiteral("Korvanta Planner")));
         QCOMPARE(wash_.data.CycleCount(), cycles);
         QCOMPARE(host_.file == path.toStdString(), fileSet);
     }

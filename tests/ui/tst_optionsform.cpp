@@ -139,6 +139,7 @@ private slots:
         BoxAnswers boxes{QMessageBox::Ok};
         Open(form);
         QTRY_COMPARE(boxes.Texts(), QStringList{QStringLiteral("Error writing options!")});
+        QCOMPARE(boxes.Titles(), QStringList{QStringLiteral("Korvanta Planner")});
         form.reject();
     }
 

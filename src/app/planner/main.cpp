@@ -15,6 +15,7 @@
 #include "ui/FileCommands.h"
 #include "ui/HelpDocument.h"
 #include "ui/OptionsPortDetector.h"
+#include "ui/ProgramBox.h"
 #include "ui/SingleInstance.h"
 #include "ui/TCommForm.h"
 #include "ui/TConfigForm.h"
@@ -118,9 +119,9 @@ int main(int argc, char *argv[]) {
         return answered;
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("KVT"));
+    // The name keys the stored options. No display name is set: the desktop would add it to
+    // every window title; the message boxes are given the program's name themselves.
     QCoreApplication::setApplicationName(QStringLiteral("KorvantaPlanner"));
-    // Title of the message boxes; the name above keeps the options' storage key.
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Korvanta Planner"));
     // The desktop entry and icon installed with the program: the desktop (and Wayland) match
     // the windows to the menu entry, and the window shows the program's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("korvanta-planner"));
@@ -133,8 +134,8 @@ int main(int argc, char *argv[]) {
         return RunFirstCopy(instance);
     } catch (const std::exception &error) {
         // An error that escapes start-up is shown in the standard error box.
-        QMessageBox::critical(nullptr, QStringLiteral("Korvanta Planner"),
-                              QString::fromLocal8Bit(error.what()));
+        ShowProgramBox(nullptr, QMessageBox::Critical, QString::fromLocal8Bit(error.what()),
+                       QMessageBox::Ok);
     }
     return 0;
 }
