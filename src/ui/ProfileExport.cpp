@@ -1,11 +1,12 @@
 #include "ui/ProfileExport.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QSvgGenerator>
 
-#include "platform/Cp1252.h"
+#include "print/ReportFile.h"
 #include "ui/ProfilePainter.h"
+#include "ui/ProfileSvg.h"
 
 namespace korvanta {
 
@@ -14,23 +15,9 @@ namespace {
 constexpr int kPictureDpi = 96;
 constexpr double kInchesPerMetre = 39.37;
 
-bool SaveSvg(const QString &path, const CycleCourse &course, const MachineConfig &config,
-             const std::string &title, QSize size) {
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setResolution(kPictureDpi);
-    svg.setTitle(FromCp1252(title));
-    QPainter painter;
-    if (!painter.begin(&svg))
-        return false;
-    PaintCycleProfile(painter, QRectF(QPointF(0, 0), size), course, config, title);
-    return painter.end();
-}
-
-bool SavePng(const QString &path, const CycleCourse &course, const MachineConfig &config,
-             const std::string &title, QSize size) {
+// The profile as the bytes of a PNG picture; empty when it could not be encoded.
+QByteArray ProfilePng(const CycleCourse &course, const MachineConfig &config,
+                      const std::string &title, QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     const int dotsPerMetre = static_cast<int>(kPictureDpi * kInchesPerMetre + 0.5);
     image.setDotsPerMeterX(dotsPerMetre);
@@ -40,16 +27,23 @@ bool SavePng(const QString &path, const CycleCourse &course, const MachineConfig
         QPainter painter(&image);
         PaintCycleProfile(painter, QRectF(QPointF(0, 0), size), course, config, title);
     }
-    return image.save(path, "PNG");
+    QBuffer buffer;
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return {};
+    return buffer.data();
 }
 
 } // namespace
 
 bool SaveProfilePicture(const QString &path, const CycleCourse &course, const MachineConfig &config,
                         const std::string &title, QSize size) {
-    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive))
-        return SaveSvg(path, course, config, title, size);
-    return SavePng(path, course, config, title, size);
+    const QByteArray bytes = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
+                                 ? ProfileSvg(course, config, title, size)
+                                 : ProfilePng(course, config, title, size);
+    // Drawn in memory first, then put in place in one step: a failed export never leaves a
+    // half-written picture over an earlier one.
+    UserMessage message;
+    return !bytes.isEmpty() && WriteReportFile(path.toStdString(), bytes.toStdString(), message);
 }
 
 } // namespace korvanta

@@ -29,6 +29,7 @@
 #include "ui/TMainForm.h"
 #include "ui/TOptionsForm.h"
 #include "ui/TPrintForm.h"
+#include "ui/TProfileForm.h"
 
 using namespace korvanta;
 
@@ -170,9 +171,14 @@ int main(int argc, char *argv[]) {
     ok = Grab(&commForm, out, "front-panel.png") && ok;
     commForm.hide();
     TPrintForm print(window.Store(), config.config, window.Options(),
-                     TPrintForm::Inputs{sample, 0, {}, {}}, &window);
+                     TPrintForm::Inputs{sample, 0, {}, {}, {}}, &window);
     print.show();
     ok = Grab(&print, out, "print.png") && ok;
     print.hide();
+    TProfileForm &profile = window.Profile();
+    profile.resize(760, 420);
+    profile.show();
+    ok = Grab(&profile, out, "profile.png") && ok;
+    profile.hide();
     return ok ? 0 : 1;
 }
