@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
+#include "BenchQtMain.h"
+#include "BenchSteps.h"
 #include "config/ConfigStore.h"
 #include "estimate/Time_calc.h"
 #include "ui/ProfilePainter.h"
@@ -17,25 +19,9 @@ using namespace korvanta;
 
 namespace {
 
-WashRecord Step(RecordType type, std::initializer_list<int> codes) {
-    return WashRecord::WithCodes(type, codes);
-}
-
 // 99 steps of every type: fills, heating, cool-downs, drains and spins.
 std::vector<WashRecord> LongCycle() {
-    const std::vector<WashRecord> pattern = {
-        Step(RecordType::Fill, {0x11, 0, 20, 5, 0}),
-        Step(RecordType::Supply, {0x03, 0, 0, 45}),
-        Step(RecordType::Wash, {1, 120, 18, 3, 41, 8, 0}),
-        Step(RecordType::Heat, {150, 0, 15}),
-        Step(RecordType::Soak, {160, 1, 0}),
-        Step(RecordType::Wash, {5, 80, 18, 3, 41, 0, 15}),
-        Step(RecordType::Fill, {0x10, 120, 28, 0, 40}),
-        Step(RecordType::Aux, {2, 1, 0}),
-        Step(RecordType::Drain, {1, 1, 0}),
-        Step(RecordType::Spin, {800, 3, 0}),
-        Step(RecordType::Fill, {0x12, 0, 80, 2, 0}),
-    };
+    const std::vector<WashRecord> pattern = StepPattern();
     std::vector<WashRecord> records{WashRecord::MakeCycleStart(1, "Long cycle")};
     for (std::size_t s = 0; s < 99; ++s)
         records.push_back(pattern[s % pattern.size()]);
@@ -84,11 +70,5 @@ BENCHMARK(BM_ProfileWindowRefresh99Steps)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv);
 }
