@@ -3,8 +3,8 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 DEB_PACKAGES = g++ cmake make pkg-config qt6-base-dev qt6-serialport-dev libqt6serialport6 \
                libgtest-dev libgmock-dev libbenchmark-dev qt6-svg-dev help2man dpkg-dev fakeroot \
-               file desktop-file-utils shared-mime-info xdg-utils fonts-liberation \
-               clang libclang-rt-14-dev
+               file desktop-file-utils shared-mime-info xdg-utils fonts-liberation poppler-utils \
+               clang libclang-rt-14-dev xdotool
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Compiles go through ccache where it is installed (CI's second build of a file is then cheap).
 CCACHE_LAUNCHER = $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

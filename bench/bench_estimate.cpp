@@ -1,35 +1,14 @@
 #include <benchmark/benchmark.h>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "BenchSteps.h"
 #include "estimate/Time_calc.h"
 
 using namespace korvanta;
 
 namespace {
-
-WashRecord Step(RecordType type, std::initializer_list<int> codes) {
-    return WashRecord::WithCodes(type, codes);
-}
-
-// A mix of every step type that exercises fills, heating, cool-downs and spins.
-std::vector<WashRecord> StepPattern() {
-    return {
-        Step(RecordType::Fill, {0x11, 0, 20, 5, 0}),
-        Step(RecordType::Supply, {0x03, 0, 0, 45}),
-        Step(RecordType::Wash, {1, 120, 18, 3, 41, 8, 0}),
-        Step(RecordType::Heat, {150, 0, 15}),
-        Step(RecordType::Soak, {160, 1, 0}),
-        Step(RecordType::Wash, {5, 80, 18, 3, 41, 0, 15}),
-        Step(RecordType::Fill, {0x10, 120, 28, 0, 40}),
-        Step(RecordType::Aux, {2, 1, 0}),
-        Step(RecordType::Drain, {1, 1, 0}),
-        Step(RecordType::Spin, {800, 3, 0}),
-        Step(RecordType::Fill, {0x12, 0, 80, 2, 0}),
-    };
-}
 
 // 99 cycles of 99 steps each: the largest wash data the editor allows.
 WashData FullData(std::vector<std::size_t> &starts) {

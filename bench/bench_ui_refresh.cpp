@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include "BenchQtMain.h"
 #include "config/ConfigStore.h"
 #include "ui/TDebugForm.h"
 #include "ui/TMainForm.h"
@@ -64,11 +65,5 @@ BENCHMARK(BM_RefreshCycleRowAndSteps)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv);
 }

@@ -9,6 +9,7 @@
 #include "files/Opensavewashdata.h"
 #include "platform/LocalClock.h"
 #include "platform/SaverIdentity.h"
+#include "ui/ProgramBox.h"
 #include "ui/WaitCursor.h"
 
 namespace korvanta {
@@ -24,14 +25,8 @@ constexpr const char *kNewFileHandOver = "newfile";
 // rejected file, after which the data is empty as after New.
 constexpr const char *kUnableToOpen = "Unable to open ";
 
-QMessageBox::StandardButton ShowBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
-                                    QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, buttons, parent);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
-}
-
 void ShowError(QWidget *parent, const std::string &text) {
-    ShowBox(parent, QMessageBox::Critical, QString::fromStdString(text), QMessageBox::Ok);
+    ShowProgramBox(parent, QMessageBox::Critical, QString::fromStdString(text), QMessageBox::Ok);
 }
 
 } // namespace
@@ -61,8 +56,8 @@ bool FileCommands::AskSaveChanges() {
         return true;
     if (!config_.Changed() && !wash_.Changed())
         return true;
-    const auto answer = ShowBox(dialogParent_, QMessageBox::Warning, kFileChangedQuestion,
-                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const auto answer = ShowProgramBox(dialogParent_, QMessageBox::Warning, kFileChangedQuestion,
+                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (answer == QMessageBox::No)
         return true;
     if (answer != QMessageBox::Yes)
@@ -75,8 +70,11 @@ bool FileCommands::AskSaveChanges() {
 }
 
 void FileCommands::New() {
-    if (!AskSaveChanges())
-        return;
+    if (AskSaveChanges())
+        StartNew();
+}
+
+void FileCommands::StartNew() {
     ClearData();
     TakeSnapshots();
     host_.SetCurrentFile({});
@@ -139,15 +137,22 @@ void FileCommands::CarryOutHandOver(const QString &text) {
         window->raise();
         window->activateWindow();
     }
-    if (text == QLatin1String(kNewFileHandOver)) {
-        New();
-        return;
+    // The question is asked once, about the data as it is. A newer hand-over that arrives while
+    // it (or the save dialog of its Yes) is open is held meanwhile and takes this one's place:
+    // only the newest file is loaded, and a Cancel keeps the data against both.
+    const bool goOn = AskSaveChanges();
+    QString newest = text;
+    if (pendingHandOver_) {
+        newest = *pendingHandOver_;
+        pendingHandOver_.reset();
     }
-    if (AskSaveChanges()) {
-        if (text.isEmpty())
-            ShowBox(dialogParent_, QMessageBox::Warning, kNoFileSelected, QMessageBox::Ok);
+    if (goOn) {
+        if (newest == QLatin1String(kNewFileHandOver))
+            StartNew();
+        else if (newest.isEmpty())
+            ShowProgramBox(dialogParent_, QMessageBox::Warning, kNoFileSelected, QMessageBox::Ok);
         else
-            LoadFile(text.toStdString());
+            LoadFile(newest.toStdString());
     }
     host_.WriteTitle();
 }
@@ -160,8 +165,13 @@ bool FileCommands::ChooseFile(bool save, std::string &remembered, const std::str
     // program happened to be started.
     std::string startFrom = remembered;
     const QFileInfo current(QString::fromStdString(host_.CurrentFile()));
+    // Its name is offered only for a file of the same kind: a report must not propose to
+    // overwrite the wash data file.
     if (save && startFrom.empty() && !host_.CurrentFile().empty() && current.isFile())
-        startFrom = current.absoluteFilePath().toStdString();
+        startFrom =
+            current.suffix().compare(QString::fromStdString(extension), Qt::CaseInsensitive) == 0
+                ? current.absoluteFilePath().toStdString()
+                : (current.absolutePath() + QLatin1Char('/')).toStdString();
     request.start = ChooseFileStart(startFrom, defaultFolder, folders_);
     request.filter = QString::fromStdString(FileFilter(description, extension));
     request.extension = QString::fromStdString(extension);

@@ -83,7 +83,8 @@ public:
     // A text handed over by a second start: "newfile" runs New, a path is loaded after the
     // unsaved-changes question, an empty text only says "No file selected". While a dialog of
     // the program is open (a transfer or a print runs inside one) the text is held and carried
-    // out once the window is free again; a newer text replaces a held one.
+    // out once the window is free again; a newer text replaces a held one, also one whose
+    // unsaved-changes question is already open (the question is not asked again).
     void HandOver(const QString &text);
 
     // The shared file dialog routine. remembered is replaced by the confirmed path. A save
@@ -108,6 +109,8 @@ public:
 private:
     bool ChooseWashdataFile(bool save);
     void TakeSnapshots();
+    // New without its question: empty data, both snapshots, no current file.
+    void StartNew();
     void TryPendingHandOver();
     void CarryOutHandOver(const QString &text);
 

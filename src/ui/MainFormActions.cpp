@@ -100,6 +100,14 @@ void BuildStepMenu(QMainWindow *window, MainFormActions &a) {
     SetHint(a.stepDown, "Move step down|Move step down");
 }
 
+void BuildViewMenu(QMainWindow *window, MainFormActions &a) {
+    QMenu *menu = window->menuBar()->addMenu(QStringLiteral("&View"));
+    menu->setObjectName("MenuView");
+    a.cycleProfile = Item(menu, "Cycle profile", "MenuCycleProfile");
+    a.cycleProfile->setCheckable(true);
+    SetHint(a.cycleProfile, "Cycle profile|Water level and temperature of the current cycle");
+}
+
 void BuildOtherMenus(QMainWindow *window, MainFormActions &a) {
     QMenu *machine = window->menuBar()->addMenu(QStringLiteral("&Machine"));
     machine->setObjectName("MenuMachine");
@@ -163,6 +171,9 @@ void BuildToolBar(QMainWindow *window, MainFormActions &a) {
     bar->addSeparator();
     a.tbPrint = Button(bar, QStyle::SP_FileDialogContentsView, "Print", "ToolButtonPrint",
                        "Print|Print cycles and configuration");
+    a.tbProfile = Button(bar, QStyle::SP_FileDialogInfoView, "Profile", "ToolButtonProfile",
+                         "Cycle profile|Water level and temperature of the current cycle");
+    a.tbProfile->setCheckable(true);
     a.tbSetup = Button(bar, QStyle::SP_ComputerIcon, "Setup", "ToolButtonSetup",
                        "Options|Korvanta Planner options menu");
     bar->addSeparator();
@@ -177,6 +188,7 @@ MainFormActions BuildMainFormActions(QMainWindow *window) {
     BuildFileMenu(window, actions);
     BuildCycleMenu(window, actions);
     BuildStepMenu(window, actions);
+    BuildViewMenu(window, actions);
     BuildOtherMenus(window, actions);
     BuildToolBar(window, actions);
     return actions;

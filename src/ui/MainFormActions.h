@@ -33,6 +33,8 @@ struct MainFormActions {
     std::array<QAction *, 8> addType{}; // in the order of kMainFormStepTypes
     QAction *stepUp = nullptr;
     QAction *stepDown = nullptr;
+    // View
+    QAction *cycleProfile = nullptr; // checked while the cycle profile window is shown
     // Machine
     QAction *configuration = nullptr;
     QAction *boardInfo = nullptr;
@@ -56,6 +58,7 @@ struct MainFormActions {
     QAction *tbNetwork = nullptr; // never shown
     QAction *tbPrices = nullptr;
     QAction *tbPrint = nullptr;
+    QAction *tbProfile = nullptr; // checked while the cycle profile window is shown
     QAction *tbSetup = nullptr;
     QAction *tbExit = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "platform/Cp1252.h"
+#include "ui/ProgramBox.h"
 
 namespace korvanta {
 
@@ -40,7 +41,7 @@ QString BoxCaption(const UserMessage &message) {
     case MessageIcon::None:
         break;
     }
-    return QStringLiteral("Korvanta Planner");
+    return QString::fromLatin1(kProgramBoxTitle);
 }
 
 QMessageBox::StandardButtons BoxButtons(MessageButtons buttons) {

@@ -1,12 +1,14 @@
 #include "ui/ReportPainter.h"
 
-#include <QFont>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
-#include <QPrinter>
+
+#include <cmath>
 
 #include "platform/Cp1252.h"
-#include "print/ReportTexts.h"
 
 namespace korvanta {
 
@@ -14,16 +16,33 @@ namespace {
 
 constexpr int kTextFlags = Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
 
+QString ReportFamily() {
+    const QStringList installed = QFontDatabase::families();
+    for (const char *family : {"Liberation Sans", "Nimbus Sans"})
+        if (installed.contains(QString::fromLatin1(family), Qt::CaseInsensitive))
+            return QString::fromLatin1(family);
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
+QFont FontOf(const QString &family, int points, bool bold) {
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(points > 0 ? points : 1);
+    font.setBold(bold);
+    return font;
+}
+
 class OpPainter {
 public:
-    OpPainter(QPainter &painter, QPrinter &printer) : painter_(painter), printer_(printer) {}
+    OpPainter(QPainter &painter, QPagedPaintDevice &device, const ProfileDrawer &profiles)
+        : painter_(painter), device_(device), profiles_(profiles) {}
 
     bool Paint(const DrawOp &op) {
         switch (op.kind) {
         case DrawKind::NewPage:
-            return printer_.newPage();
+            return device_.newPage();
         case DrawKind::Font:
-            SetFont(op);
+            painter_.setFont(FontOf(family_, op.size, op.bold));
             break;
         case DrawKind::Text:
             painter_.drawText(QRect(op.x, op.y, Room(), Room()), Qt::AlignLeft | kTextFlags,
@@ -37,49 +56,59 @@ public:
             painter_.setPen(QPen(Qt::black, op.size, Qt::SolidLine, Qt::FlatCap));
             painter_.drawLine(op.x, op.y, op.x2, op.y2);
             break;
+        case DrawKind::Profile:
+            DrawProfile(op);
+            break;
         }
         return true;
     }
 
 private:
     // Room enough for any line of text: the whole page width.
-    int Room() const { return printer_.width(); }
+    int Room() const { return device_.width(); }
 
-    void SetFont(const DrawOp &op) {
-        QFont font = painter_.font();
-        font.setPointSize(op.size > 0 ? op.size : 1);
-        font.setBold(op.bold);
-        painter_.setFont(font);
+    // The profile painter sets its own pens and fonts: the report's are restored after it.
+    void DrawProfile(const DrawOp &op) {
+        if (!profiles_)
+            return;
+        painter_.save();
+        profiles_(painter_, QRectF(QPointF(op.x, op.y), QPointF(op.x2, op.y2)), op.cycleStart);
+        painter_.restore();
     }
 
     QPainter &painter_;
-    QPrinter &printer_;
+    QPagedPaintDevice &device_;
+    const ProfileDrawer &profiles_;
+    const QString family_ = ReportFamily();
 };
 
 } // namespace
 
-ReportPage PrinterPage(const QPrinter &printer) {
-    return ReportPage{printer.width(), printer.height(), printer.resolution()};
+QFont ReportFont(int points, bool bold) {
+    return FontOf(ReportFamily(), points, bold);
 }
 
-bool PaintReport(QPrinter &printer, const std::vector<DrawOp> &ops) {
-    printer.setDocName(QString::fromStdString(ReportProgramTitle()));
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
+TextWidth ReportTextWidth(const QPaintDevice &device) {
+    return [family = ReportFamily(), measured = &device](const std::string &text, int points,
+                                                         bool bold) {
+        const QFontMetricsF metrics(FontOf(family, points, bold), measured);
+        return static_cast<int>(std::ceil(metrics.horizontalAdvance(FromCp1252(text))));
+    };
+}
+
+ReportPage DevicePage(const QPaintDevice &device) {
+    return ReportPage{device.width(), device.height(), device.logicalDpiY()};
+}
+
+bool PaintReportOps(QPainter &painter, QPagedPaintDevice &device, const std::vector<DrawOp> &ops,
+                    const ProfileDrawer &profiles) {
     painter.setPen(Qt::black);
     painter.setBrush(Qt::white);
-    OpPainter draw(painter, printer);
-    bool ok = true;
-    for (const DrawOp &op : ops) {
-        ok = draw.Paint(op) && printer.printerState() != QPrinter::Error;
-        if (!ok)
-            break;
-    }
-    if (!ok)
-        printer.abort();
-    painter.end();
-    return ok && printer.printerState() != QPrinter::Error;
+    OpPainter draw(painter, device, profiles);
+    for (const DrawOp &op : ops)
+        if (!draw.Paint(op))
+            return false;
+    return true;
 }
 
 } // namespace korvanta

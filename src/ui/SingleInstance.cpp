@@ -10,6 +10,9 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
+
+#include "ui/ProgramBox.h"
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -58,9 +61,8 @@ bool ConnectToRunningCopy(QLocalSocket &socket, const InstanceScope &scope) {
 }
 
 bool AskForNewFile() {
-    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
-                    QString::fromLatin1(kNoFileQuestion), QMessageBox::Yes | QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return ShowProgramBox(nullptr, QMessageBox::Warning, QString::fromLatin1(kNoFileQuestion),
+                          QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 // True once the running copy has emptied the block.

@@ -161,8 +161,6 @@ std::string TCommForm::AskForFile(const FileRequest &request, std::string &remem
     if (!chosen || chosen->isEmpty())
         return {};
     remembered = chosen->toStdString();
-    if (request.save)
-        MakeBackup(remembered);
     return remembered;
 }
 

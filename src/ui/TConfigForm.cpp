@@ -18,6 +18,7 @@
 #include "config/MachineTypeTable.h"
 #include "platform/Cp1252.h"
 #include "ui/OkCancelButtons.h"
+#include "ui/ProgramBox.h"
 #include "ui/steps/NumberField.h"
 #include "ui/steps/StepControls.h"
 #include "ui/steps/ToggleGroup.h"
@@ -99,9 +100,7 @@ void SelectIndex(QComboBox *list, int index) {
 
 QMessageBox::StandardButton Warn(QWidget *parent, const std::string &text,
                                  QMessageBox::StandardButtons buttons) {
-    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), Text(text),
-                    buttons, parent);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    return ShowProgramBox(parent, QMessageBox::Warning, Text(text), buttons);
 }
 
 } // namespace

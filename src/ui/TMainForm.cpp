@@ -26,6 +26,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Folders.h"
 #include "steps/StepDescription.h"
+#include "ui/HelpDocument.h"
 #include "ui/MainFormGeometry.h"
 #include "ui/MainFormLayout.h"
 #include "ui/MainFormMessage.h"
@@ -37,6 +38,7 @@
 #include "ui/TOptionsForm.h"
 #include "ui/TPricesForm.h"
 #include "ui/TPrintForm.h"
+#include "ui/TProfileForm.h"
 #include "ui/TVersionForm.h"
 #include "ui/steps/StepEditor.h"
 #include "ui/steps/StepEditorFactory.h"
@@ -48,7 +50,6 @@ namespace {
 
 constexpr const char *kTitle = "Korvanta Planner v2.04";
 constexpr const char *kTitleSeparator = "   -   ";
-constexpr const char *kHelpDocument = "Korvanta Planner Instructions.pdf";
 constexpr int kMinimumWidth = 855;
 constexpr int kMinimumHeight = 600;
 constexpr int kAddStepDesignWidth = 65;
@@ -114,6 +115,7 @@ TMainForm::TMainForm(TDebugForm &debug, ConfigStore &config, OptionsStore *optio
         std::make_unique<FileCommands>(*this, options_, config_, session_.Store(), folders_, this);
     CreateEditors(central);
     CreateStatusBar();
+    profile_ = new TProfileForm(session_, config_.config, this);
     if (optionsStore_)
         options_ = ReadOptions(*optionsStore_);
     ApplyDebugShortcut();
@@ -199,6 +201,7 @@ void TMainForm::RefreshView(int code) {
     SelectCurrentRows();
     if (debug_.isVisible())
         debug_.RefreshLists();
+    profile_->Refresh(); // only while it is shown
 }
 
 uint32_t TMainForm::Estimate(std::size_t cycleStartIndex, bool isCurrentCycle) {
@@ -455,6 +458,9 @@ void TMainForm::ConnectWindowCommands() {
         connect(action, &QAction::triggered, this, &TMainForm::ShowPrint);
     for (QAction *action : {actions_.prices, actions_.tbPrices})
         connect(action, &QAction::triggered, this, &TMainForm::ShowPrices);
+    for (QAction *action : {actions_.cycleProfile, actions_.tbProfile})
+        connect(action, &QAction::triggered, this, &TMainForm::ShowProfile);
+    connect(profile_, &TProfileForm::VisibilityChanged, this, &TMainForm::ProfileShownOrHidden);
     // Dialogs that live from start-up to exit are given later; until then their commands
     // stay disabled.
     for (QAction *action : {actions_.configuration, actions_.boardInfo, actions_.talk,
@@ -495,22 +501,15 @@ void TMainForm::StepRowChosen() {
 }
 
 void TMainForm::ShowHelp() {
-    const QString path = QString::fromStdString(folders_.data) + QString::fromLatin1(kHelpDocument);
-    // A copy in the user's document folder wins; otherwise the one installed with the program.
-    const QString installed = QCoreApplication::applicationDirPath() +
-                              QStringLiteral("/../share/korvanta-planner/") +
-                              QString::fromLatin1(kHelpDocument);
-    if (!QFileInfo::exists(path) && QFileInfo::exists(installed)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(installed).canonicalFilePath()));
-        return;
-    }
-    if (QFileInfo::exists(path)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const HelpDocument help = FindHelpDocument(QString::fromStdString(folders_.data),
+                                               QCoreApplication::applicationDirPath());
+    if (help.exists) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(help.path));
         return;
     }
     // The path is shown as the system gives it, whatever its characters.
     QMessageBox::warning(this, QStringLiteral("Warning"),
-                         QStringLiteral("The help file: ") + path +
+                         QStringLiteral("The help file: ") + help.path +
                              QStringLiteral(" does not exist!"));
 }
 
@@ -519,10 +518,13 @@ void TMainForm::ShowPrint() {
     inputs.currentFile = currentFile_;
     inputs.selectedRow = session_.CurrentCycle() - 1;
     inputs.chooseFile = [this](std::string &remembered) {
-        // The report replaces the chosen file; a copy of it is kept as its backup first.
-        if (!files_->ChooseFile(true, remembered, "", "txt", "Text Files"))
+        return files_->ChooseFile(true, remembered, "", "txt", "Text Files");
+    };
+    inputs.choosePdf = [this](std::string &path) {
+        // Remembered for this session only: the text report keeps "LastPrintDir" to itself.
+        if (!files_->ChooseFile(true, lastPdfPath_, "", "pdf", "PDF Files"))
             return false;
-        MakeBackup(remembered);
+        path = lastPdfPath_;
         return true;
     };
     inputs.saveOptions = [this] { SaveOptions(); };
@@ -547,6 +549,20 @@ void TMainForm::ShowDebugScreen() {
 }
 
 // --- Title, options, layout ---
+
+void TMainForm::ShowProfile(bool shown) {
+    profile_->setVisible(shown);
+    if (shown)
+        profile_->raise();
+}
+
+void TMainForm::ProfileShownOrHidden(bool shown) {
+    actions_.cycleProfile->setChecked(shown);
+    actions_.tbProfile->setChecked(shown);
+    // While the main window closes its child windows go too; what counts is how it was left.
+    if (isVisible())
+        options_.profileOpen = shown;
+}
 
 void TMainForm::SetCurrentFile(const std::string &path) {
     currentFile_ = path;
@@ -707,6 +723,8 @@ void TMainForm::showEvent(QShowEvent *event) {
         }
     ApplyLayout();
     RefreshView(13);
+    if (options_.profileOpen)
+        ShowProfile(true);
     emit FirstShown();
 }
 

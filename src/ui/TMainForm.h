@@ -29,6 +29,7 @@ class StepEditor;
 class TConfigForm;
 class TDebugForm;
 class TOptionsForm;
+class TProfileForm;
 
 // The main window: the cycle list, the step list of the current cycle and the editor of the
 // current step, with the menus and toolbar that lead to the rest of the program. Widgets stay
@@ -62,6 +63,8 @@ public:
     uint8_t DisplayScale() const { return scale_; }
 
     FileCommands &Files() { return *files_; }
+    // The "Cycle profile" window; it follows every refresh while shown.
+    TProfileForm &Profile() { return *profile_; }
 
     // FileCommandsHost
     const std::string &CurrentFile() const override { return currentFile_; }
@@ -140,6 +143,8 @@ private:
     void ShowPrices();
     void ShowAbout();
     void ShowDebugScreen();
+    void ShowProfile(bool shown);
+    void ProfileShownOrHidden(bool shown);
 
     TDebugForm &debug_;
     ConfigStore &config_;
@@ -148,8 +153,10 @@ private:
     EditSession session_;
     KnownFolders folders_;
     std::unique_ptr<FileCommands> files_;
+    TProfileForm *profile_ = nullptr; // child window, owned through Qt
     std::string currentFile_;
-    std::string remark_; // StepRemark of the current step, from the last estimate
+    std::string lastPdfPath_; // the print dialog's last PDF, kept while the program runs
+    std::string remark_;      // StepRemark of the current step, from the last estimate
     MainFormActions actions_;
     MainFormPanels panels_;
     std::array<StepEditor *, 8> editors_{}; // by RecordType 1..8; null while not built

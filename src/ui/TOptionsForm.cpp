@@ -11,6 +11,7 @@
 
 #include "files/Options.h"
 #include "ui/OkCancelButtons.h"
+#include "ui/ProgramBox.h"
 #include "ui/steps/StepControls.h"
 
 namespace korvanta {
@@ -101,9 +102,8 @@ void TOptionsForm::SaveOptionsOrSay() {
     const SaveOptionsResult result = SaveOptions(store_, options_);
     if (result.ok)
         return;
-    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
-                    QString::fromStdString(result.message), QMessageBox::Ok, this);
-    box.exec();
+    ShowProgramBox(this, QMessageBox::Critical, QString::fromStdString(result.message),
+                   QMessageBox::Ok);
 }
 
 void TOptionsForm::OkClicked() {

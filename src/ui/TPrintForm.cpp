@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -18,11 +19,15 @@
 #include "platform/Cp1252.h"
 #include "platform/ReportDate.h"
 #include "print/PrintedReport.h"
+#include "print/ReportFile.h"
 #include "print/ReportTexts.h"
 #include "print/TextReport.h"
 #include "ui/FileCommands.h"
 #include "ui/MainFormMessage.h"
+#include "ui/PrinterReport.h"
 #include "ui/ReportPainter.h"
+#include "ui/ReportPdf.h"
+#include "ui/ReportProfiles.h"
 #include "ui/WaitCursor.h"
 
 namespace korvanta {
@@ -30,6 +35,7 @@ namespace korvanta {
 namespace {
 
 constexpr int kTitleColumnWidth = 150;
+constexpr int kCycleColumnWidth = 60; // room for "Cycle" and a check box with a number
 
 QPushButton *Button(const QString &caption, const QString &name, QWidget *parent) {
     auto *button = new QPushButton(caption, parent);
@@ -63,7 +69,11 @@ TPrintForm::TPrintForm(WashStore &wash, const MachineConfig &config, ProgramOpti
     list_->setShowGrid(true);
     list_->horizontalHeader()->setSectionsClickable(false);
     list_->verticalHeader()->hide();
+    list_->setColumnWidth(0, kCycleColumnWidth);
     list_->setColumnWidth(1, kTitleColumnWidth);
+    // Both columns show whole, beside a vertical scroll bar when the list is long.
+    list_->setMinimumWidth(kCycleColumnWidth + kTitleColumnWidth + 2 * list_->frameWidth() +
+                           list_->verticalScrollBar()->sizeHint().width());
 
     auto *current = Button(QStringLiteral("Current cycle"), QStringLiteral("sbCurrentCycle"), this);
     auto *all = Button(QStringLiteral("All cycles"), QStringLiteral("sbAllCycles"), this);
@@ -72,7 +82,13 @@ TPrintForm::TPrintForm(WashStore &wash, const MachineConfig &config, ProgramOpti
     yesNo_->setCheckable(true);
     printToFile_ = new QCheckBox(QStringLiteral("Print to file"), this);
     printToFile_->setObjectName(QStringLiteral("cbPrintToFile"));
+    printProfiles_ = new QCheckBox(QStringLiteral("Print profiles"), this);
+    printProfiles_->setObjectName(QStringLiteral("cbPrintProfiles"));
+    // The text report has no pictures: "Print to file" writes the same file either way.
+    printProfiles_->setToolTip(QStringLiteral(
+        "Add each printed cycle's profile on the page after the cycle (printer and PDF)"));
     auto *setup = Button(QStringLiteral("Print Setup"), QStringLiteral("BitBtn2"), this);
+    auto *savePdf = Button(QStringLiteral("Save as PDF…"), QStringLiteral("BitBtnSavePdf"), this);
     auto *print = Button(QStringLiteral("Print"), QStringLiteral("BitBtnPrint"), this);
     print->setDefault(true);
     auto *cancel = Button(QStringLiteral("Cancel"), QStringLiteral("BitBtn1"), this);
@@ -87,6 +103,7 @@ TPrintForm::TPrintForm(WashStore &wash, const MachineConfig &config, ProgramOpti
     side->addWidget(yesNo_);
     side->addSpacing(12);
     side->addWidget(printToFile_);
+    side->addWidget(printProfiles_);
     side->addStretch();
     auto *top = new QHBoxLayout;
     top->addWidget(list_, 1);
@@ -94,6 +111,7 @@ TPrintForm::TPrintForm(WashStore &wash, const MachineConfig &config, ProgramOpti
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(setup);
     buttons->addStretch();
+    buttons->addWidget(savePdf);
     buttons->addWidget(print);
     buttons->addWidget(cancel);
     auto *layout = new QVBoxLayout(this);
@@ -107,6 +125,7 @@ TPrintForm::TPrintForm(WashStore &wash, const MachineConfig &config, ProgramOpti
         yesNo_->setText(down ? QStringLiteral("Yes") : QStringLiteral("No"));
     });
     connect(setup, &QPushButton::clicked, this, &TPrintForm::PrintSetupClicked);
+    connect(savePdf, &QPushButton::clicked, this, &TPrintForm::SavePdfClicked);
     connect(print, &QPushButton::clicked, this, &TPrintForm::PrintClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -163,49 +182,61 @@ ReportRequest TPrintForm::Request() const {
         if (list_->item(row, 0)->checkState() == Qt::Checked)
             request.rows.push_back(row + 1);
     request.includeConfig = yesNo_->isChecked();
+    request.profiles = printProfiles_->isChecked();
     request.fileName = ToCp1252(QString::fromStdString(FileNamePart(inputs_.currentFile)));
     request.dateText = ReportDateText();
     return request;
 }
 
-void TPrintForm::PrintClicked() {
-    const ReportRequest request = Request();
+std::optional<ReportRequest> TPrintForm::ChosenRequest() {
+    ReportRequest request = Request();
     if (request.rows.empty() && !request.includeConfig) {
         ShowUserMessage(this,
                         UserMessage{kNothingToPrint, MessageIcon::Warning, MessageButtons::Ok, {}});
-        return;
+        return std::nullopt;
     }
-    if (printToFile_->isChecked())
-        PrintToFile(request);
-    else
-        PrintOnPaper(request);
+    return request;
 }
 
-bool TPrintForm::ChooseReportFile() {
-    if (inputs_.chooseFile)
-        return inputs_.chooseFile(options_.lastPrintDir);
+void TPrintForm::PrintClicked() {
+    const std::optional<ReportRequest> request = ChosenRequest();
+    if (!request)
+        return;
+    if (printToFile_->isChecked())
+        PrintToFile(*request);
+    else
+        PrintOnPaper(*request);
+}
+
+bool TPrintForm::ChooseReportFile(std::string &path, const char *extension,
+                                  const char *description) {
     FileDialogRequest dialog;
     dialog.save = true;
-    dialog.start = SplitPath(options_.lastPrintDir);
-    dialog.filter = QString::fromStdString(FileFilter("Text Files", "txt"));
-    dialog.extension = QStringLiteral("txt");
+    dialog.start = SplitPath(path);
+    dialog.filter = QString::fromStdString(FileFilter(description, extension));
+    dialog.extension = QString::fromLatin1(extension);
     dialog.confirmOverwrite = options_.warnOverwriteFiles;
     const std::optional<QString> chosen = ShowPlatformFileDialog(this, dialog);
     if (!chosen || chosen->isEmpty())
         return false;
-    options_.lastPrintDir = chosen->toStdString();
+    path = chosen->toStdString();
     return true;
 }
 
 void TPrintForm::PrintToFile(const ReportRequest &request) {
-    if (!ChooseReportFile())
+    const bool chosen = inputs_.chooseFile
+                            ? inputs_.chooseFile(options_.lastPrintDir)
+                            : ChooseReportFile(options_.lastPrintDir, "txt", "Text Files");
+    if (!chosen)
         return;
     UserMessage message;
     bool written = false;
     {
         const WaitCursor wait;
         const std::string bytes = TextReport(wash_.data, config_, wash_.marks, request);
-        written = WriteTextReport(options_.lastPrintDir, bytes, message);
+        // A file chosen in the save dialog keeps its replaced content as its ".bak" backup.
+        written = WriteReportFile(options_.lastPrintDir, bytes, message,
+                                  BackupPath(options_.lastPrintDir));
     }
     if (!written)
         ShowUserMessage(this, message);
@@ -216,8 +247,9 @@ void TPrintForm::PrintOnPaper(const ReportRequest &request) {
     {
         const WaitCursor wait;
         const std::vector<DrawOp> ops =
-            PrintedReport(wash_.data, config_, wash_.marks, request, PrinterPage(*printer_));
-        printed = PaintReport(*printer_, ops);
+            PrintedReport(wash_.data, config_, wash_.marks, request, PrinterPage(*printer_),
+                          ReportTextWidth(*printer_));
+        printed = PaintReport(*printer_, ops, ReportProfileDrawer(wash_.data, config_));
     }
     if (!printed) {
         QString target = printer_->outputFileName();
@@ -227,6 +259,30 @@ void TPrintForm::PrintOnPaper(const ReportRequest &request) {
         ShowUserMessage(this, ErrorMessage(ToCp1252("Unable to print to " + target)));
     }
     accept();
+}
+
+void TPrintForm::SavePdfClicked() {
+    const std::optional<ReportRequest> request = ChosenRequest();
+    if (!request)
+        return;
+    std::string path;
+    const bool chosen =
+        inputs_.choosePdf ? inputs_.choosePdf(path) : ChooseReportFile(path, "pdf", "PDF Files");
+    if (!chosen)
+        return;
+    UserMessage message;
+    bool saved = false;
+    {
+        const WaitCursor wait;
+        // The printed report as the Print button would lay it out on the chosen paper.
+        const ReportOps build = [&](const ReportPage &page, const TextWidth &width) {
+            return PrintedReport(wash_.data, config_, wash_.marks, *request, page, width);
+        };
+        saved = SaveReportPdf(path, printer_->pageLayout(), build,
+                              ReportProfileDrawer(wash_.data, config_), message);
+    }
+    if (!saved)
+        ShowUserMessage(this, message);
 }
 
 void TPrintForm::PrintSetupClicked() {

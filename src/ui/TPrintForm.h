@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QCheckBox;
@@ -19,8 +20,8 @@ struct WashStore;
 
 // "Select cycles to print...": ticks cycles of the wash data and the configuration toggle,
 // then prints them as a table per cycle, or with "Print to file" writes the tab-separated text
-// report. Made for one Print command and destroyed afterwards, so every command starts with
-// nothing ticked. Open it modally:
+// report; "Save as PDF..." writes the printed report into a PDF file. Made for one Print command
+// and destroyed afterwards, so every command starts with nothing ticked. Open it modally:
 //
 //     TPrintForm form(Store(), Configuration().config, Options(),
 //                     {CurrentFile(), Session().CurrentCycle() - 1, chooseFile, saveOptions},
@@ -36,6 +37,9 @@ public:
         // FileCommands::ChooseFile(true, remembered, "", "txt", "Text Files")); it replaces
         // remembered by the chosen path. Not given: the platform's save dialog.
         std::function<bool(std::string &remembered)> chooseFile;
+        // The save dialog of "Save as PDF..." (normally FileCommands::ChooseFile(true, path, "",
+        // "pdf", "PDF Files")); it sets path to the chosen file. Not given: the platform's.
+        std::function<bool(std::string &path)> choosePdf;
         // Saves the program options; called whenever the dialog closes.
         std::function<void()> saveOptions;
     };
@@ -55,10 +59,13 @@ private:
     void CheckCurrentCycle();
     void PrintClicked();
     void PrintSetupClicked();
+    void SavePdfClicked();
+    // The request of the ticked rows; nothing (after the warning) when nothing is chosen.
+    std::optional<ReportRequest> ChosenRequest();
     ReportRequest Request() const;
     void PrintToFile(const ReportRequest &request);
     void PrintOnPaper(const ReportRequest &request);
-    bool ChooseReportFile();
+    bool ChooseReportFile(std::string &path, const char *extension, const char *description);
 
     WashStore &wash_;
     const MachineConfig &config_;
@@ -68,6 +75,7 @@ private:
     QTableWidget *list_ = nullptr;
     QPushButton *yesNo_ = nullptr;
     QCheckBox *printToFile_ = nullptr;
+    QCheckBox *printProfiles_ = nullptr;
 };
 
 } // namespace korvanta

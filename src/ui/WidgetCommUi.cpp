@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "files/ChooseFile.h"
 #include "platform/Cp1252.h"
 #include "ui/MainFormMessage.h"
 
@@ -85,6 +86,10 @@ Answer WidgetCommUi::Ask(const std::string &text, BoxIcon icon, BoxButtons butto
 
 std::string WidgetCommUi::ChooseFile(const FileRequest &request) {
     return chooseFile ? chooseFile(request) : std::string();
+}
+
+std::string WidgetCommUi::BackupOf(const std::string &chosen) {
+    return BackupPath(chosen);
 }
 
 } // namespace korvanta

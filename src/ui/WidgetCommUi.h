@@ -37,6 +37,8 @@ public:
     void ProcessEvents() override;
     Answer Ask(const std::string &text, BoxIcon icon, BoxButtons buttons) override;
     std::string ChooseFile(const FileRequest &request) override;
+    // A file chosen in the save dialog keeps its ".bak" backup, as every save dialog's does.
+    std::string BackupOf(const std::string &chosen) override;
 
 private:
     QWidget *dialog_;

@@ -143,7 +143,7 @@ TEST(OptionsRead, PortAndDebugCode) {
     }
 }
 
-TEST(OptionsSave, WritesNineValuesAndNeverTheDebugCode) {
+TEST(OptionsSave, WritesTenValuesAndNeverTheDebugCode) {
     MemoryOptionsStore store;
     store.keyExists = false;
     ProgramOptions options;
@@ -151,7 +151,7 @@ TEST(OptionsSave, WritesNineValuesAndNeverTheDebugCode) {
     options.lastWashdataPath = "/w/b.kvt";
     const SaveOptionsResult result = SaveOptions(store, options);
     EXPECT_TRUE(result.ok);
-    EXPECT_EQ(store.values.size(), 9u);
+    EXPECT_EQ(store.values.size(), 10u);
     EXPECT_EQ(store.values.count("EnableDebug"), 0u);
     EXPECT_EQ(std::get<int>(store.values["ShowCaption"]), 1);
     EXPECT_EQ(std::get<int>(store.values["AdvancedMode"]), 0);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -82,12 +83,64 @@ TEST_F(KvtReport, FailuresLeaveNoFile) {
         {{Sample("empty.kvt"), "-o", Out()}, 1, "No cycles selected,\nSelect cycles to print!\n"},
         {{Sample("bad-signature.kvt"), "--config", "-o", Out()}, 1, ""},
         {{Sample("three-cycles.kvt"), "-o", unwritable}, 1, "Unable to save " + unwritable + "\n"},
+        {{Sample("three-cycles.kvt"), "--pdf", unwritable},
+         1,
+         "Unable to save " + unwritable + "\n"},
+        {{Sample("three-cycles.kvt"), "--pdf", Out(), "-o", Out()}, 2, "report: -o OUT and --pdf"},
+        {{Sample("empty.kvt"), "--pdf", Out()}, 1, "No cycles selected,"},
+        {{Sample("three-cycles.kvt"), "--profiles", "-o", Out()},
+         2,
+         "report: --profiles needs --pdf OUT.pdf"},
     };
     for (const Case &c : cases) {
         const auto run = Report(c.args);
         EXPECT_EQ(run.status, c.status) << c.args.back() << ": " << run.err;
         EXPECT_EQ(run.err.rfind(c.err, 0), 0u) << run.err;
         EXPECT_FALSE(fs::exists(Out())) << c.args.back();
+    }
+}
+
+int Pages(const std::string &pdf) {
+    static const std::regex page("/Type\\s*/Page[^s]");
+    return static_cast<int>(
+        std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
+}
+
+TEST_F(KvtReport, PdfHoldsThePrintedCyclesWithoutADisplay) {
+    const std::string pdf = (folder_ / "report.pdf").string();
+    struct Case {
+        std::vector<std::string> args;
+        int pages;
+        std::vector<std::string> texts, absent;
+    } cases[] = {
+        {{"--config"},
+         4,
+         {"Cycle 3: Cycle 3", "Cycle 1: Whites 60°C", "Quick wash 17char", "Machine type : Type 18",
+          "page 4"},
+         {}},
+        {{"--cycles", "12"}, 1, {"Cycle 12: Quick wash 17char", "Spin 4"}, {"Whites", "Machine"}},
+        {{"--cycles", "12,3", "--profiles"},
+         4,
+         {"Cycle 12: Quick wash 17char (profile)", "Time (min)", "Level (cm)", "page 4"},
+         {"Whites"}},
+    };
+    for (const Case &c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {Sample("three-cycles.kvt"), "--pdf", pdf});
+        args.insert(args.begin(), "report");
+        // No display at all, and a window system that could not be reached.
+        const auto run = machinesim::Run(KVT_BINARY, args,
+                                         {"LC_ALL=C", "SOURCE_DATE_EPOCH=1765194900", "DISPLAY=:97",
+                                          "QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY="});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(Pages(ReadBytes(pdf)), c.pages);
+        const auto text = machinesim::Run("/usr/bin/pdftotext", {"-layout", pdf, "-"}, {});
+        ASSERT_EQ(text.status, 0) << "pdftotext (poppler-utils) is needed: " << text.err;
+        for (const std::string &expected : c.texts)
+            EXPECT_NE(text.out.find(expected), std::string::npos) << expected << "\n" << text.out;
+        for (const std::string &absent : c.absent)
+            EXPECT_EQ(text.out.find(absent), std::string::npos) << absent;
     }
 }
 

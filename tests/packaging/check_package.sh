@@ -59,4 +59,10 @@ rc=0
 TMPDIR=$work HOME=$work XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=offscreen \
     timeout 3 "$root/usr/bin/korvanta-planner" >/dev/null 2>&1 || rc=$?
 [ "$rc" = 124 ] || fail "installed planner ended early with status $rc"
+# Help of the installed planner finds the installed instructions (a user without a copy of
+# their own in the documents folder).
+help=$(HOME=$work QT_QPA_PLATFORM=offscreen "$root/usr/bin/korvanta-planner" --help-file) \
+    || fail "Help of the installed planner finds no document"
+[ "$help" = "$(realpath "$share/korvanta-planner/Korvanta Planner Instructions.pdf")" ] \
+    || fail "Help opens '$help'"
 echo "package checks passed"

@@ -8,8 +8,8 @@
 #include <deque>
 
 // Answers the modal message boxes that appear while it lives, one answer each in order, and
-// keeps their texts. A box beyond the given answers is rejected (and still recorded), so a
-// test never hangs on an unexpected question.
+// keeps their texts and titles. A box beyond the given answers is rejected (and still recorded), so
+// a test never hangs on an unexpected question.
 class BoxAnswers {
 public:
     explicit BoxAnswers(std::initializer_list<QMessageBox::StandardButton> answers = {})
@@ -20,6 +20,7 @@ public:
     }
 
     const QStringList &Texts() const { return texts_; }
+    const QStringList &Titles() const { return titles_; }
 
 private:
     void Answer() {
@@ -27,6 +28,7 @@ private:
         if (!box || !box->isVisible())
             return;
         texts_ << box->text();
+        titles_ << box->windowTitle();
         QAbstractButton *button = nullptr;
         if (!answers_.empty()) {
             button = box->button(answers_.front());
@@ -40,5 +42,6 @@ private:
 
     std::deque<QMessageBox::StandardButton> answers_;
     QStringList texts_;
+    QStringList titles_;
     QTimer timer_;
 };

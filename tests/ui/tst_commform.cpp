@@ -234,6 +234,56 @@ private slots:
         form.reject();
     }
 
+    // Read Prices saved over an existing file: the old file becomes the ".bak" backup only once
+    // the new content is in place; a save that fails leaves the file and the older backup as
+    // they were, and no temporary file.
+    void readPricesKeepsTheBackupOnlyAfterASave_data() {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("saved") << false;
+        QTest::newRow("save fails") << true;
+    }
+    void readPricesKeepsTheBackupOnlyAfterASave() {
+        QFETCH(bool, readOnly);
+        QTemporaryDir dir;
+        const QString target = dir.filePath("P.kvtprices");
+        const QString backup = dir.filePath("P.bak");
+        const auto write = [](const QString &path, const QByteArray &bytes) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        };
+        const auto read = [](const QString &path) {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        write(target, "old prices");
+        write(backup, "older backup");
+        if (readOnly)
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        peer_.answer = [](const std::string &text) {
+            if (text == "I") // a coin machine
+                return ScriptedPeer::Framed("\x06"
+                                            "0010C");
+            if (text.rfind("ER", 0) == 0)
+                return ScriptedPeer::Framed("00" + text.substr(2));
+            return ScriptedPeer::Short(kAck);
+        };
+        TCommForm form(port_, options_, store_, folders_, config_);
+        form.SetFileDialog([&](QWidget *, const FileDialogRequest &) { return target; });
+        form.show();
+        {
+            BoxScript boxes({QMessageBox::Ok});
+            QTest::mouseClick(Find<QPushButton>(&form, "BitBtnReadPrices"), Qt::LeftButton);
+            QCOMPARE(boxes.texts, readOnly ? QStringList{QStringLiteral("Unable to save ") + target}
+                                           : QStringList{});
+        }
+        QCOMPARE(read(backup), readOnly ? QByteArray("older backup") : QByteArray("old prices"));
+        QCOMPARE(read(target) == "old prices", readOnly);
+        QCOMPARE(read(target).startsWith("KVT-PRICES100"), !readOnly);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        form.reject();
+    }
+
     void boardInfoShowsTheTexts() {
         peer_.answer = [](const std::string &text) {
             if (text != "VER")

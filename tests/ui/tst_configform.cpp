@@ -242,6 +242,7 @@ private slots:
         QCOMPARE(boxes.Texts(),
                  QStringList{QStringLiteral("Changing machine type to CT3!\nThe washdata is not "
                                             "compatible and will be cleared!\nContinue?")});
+        QCOMPARE(boxes.Titles(), QStringList{QStringLiteral("Korvanta Planner")});
         QVERIFY(!form_->isVisible());
         QCOMPARE(int(config_.config.machineType), type);
         QCOMPARE(cleared_, clears);

@@ -209,6 +209,11 @@ private slots:
         options_.lastWashdataPath = (Washdata() + "D.kvt").toStdString();
         files_->Save();
         QCOMPARE(QString::fromStdString(requests_.back().start.folder), Washdata());
+        // A report starts in that folder too, but never offers the wash data file's name.
+        std::string report;
+        files_->ChooseFile(true, report, "", "txt", "Text Files");
+        QCOMPARE(QString::fromStdString(requests_.back().start.folder), other);
+        QCOMPARE(QString::fromStdString(requests_.back().start.fileName), QString());
     }
 
     void loadReadsTheChosenFile() {
@@ -270,6 +275,7 @@ private slots:
         files_->Load();
         QCOMPARE(boxes.Texts().size(), 1);
         QVERIFY(boxes.Texts().front().startsWith(message));
+        QCOMPARE(boxes.Titles(), QStringList{QStringLiteral("Korvanta Planner")});
         QCOMPARE(host_.file, std::string());
         QCOMPARE(host_.resets, resets);
         QCOMPARE(wash_.data.IsEmpty(), resets == 1);
@@ -312,6 +318,7 @@ private slots:
         BoxAnswers answers{static_cast<QMessageBox::StandardButton>(answer), QMessageBox::Ok};
         files_->HandOver(text == "HAND" ? path : text);
         QCOMPARE(answers.Texts(), boxes);
+        QCOMPARE(answers.Titles(), QStringList(boxes.size(), QStringLiteral("Korvanta Planner")));
         QCOMPARE(wash_.data.CycleCount(), cycles);
         QCOMPARE(host_.file == path.toStdString(), fileSet);
     }
@@ -340,6 +347,53 @@ private slots:
         QCOMPARE(host_.file, newer.toStdString());
         QTest::qWait(400);
         QCOMPARE(host_.loads, loads + 1);
+    }
+
+    // A newer hand-over while "File changed, save file?" of an older one is open: the question
+    // stays the only one, about the data as it is, and only the newer file is loaded (none
+    // after Cancel).
+    void handOverDuringTheQuestion_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("loaded");
+        QTest::newRow("no") << int(QMessageBox::No) << 1;
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << 0;
+    }
+    void handOverDuringTheQuestion() {
+        QFETCH(int, answer);
+        QFETCH(int, loaded);
+        const QString older = Washdata() + "Older.kvt";
+        const QString newer = Washdata() + "Newer.kvt";
+        wash_.data = OneCycle(4);
+        dialogAnswers_ = {older, newer};
+        files_->Save();
+        wash_.data = OneCycle(5);
+        files_->Save();
+        Changed();
+        const std::string before = host_.file;
+        const int loads = host_.loads;
+        QStringList asked;
+        QTimer boxes;
+        QObject::connect(&boxes, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            asked << box->text();
+            if (asked.size() == 1) {
+                files_->HandOver(newer); // arrives while the question is open
+                QTest::qWait(300);
+            }
+            if (QAbstractButton *button = box->button(QMessageBox::StandardButton(answer)))
+                button->click();
+            else
+                box->reject();
+        });
+        boxes.start(10);
+        files_->HandOver(older);
+        QTest::qWait(600); // held retries come every 200 ms
+        QCOMPARE(asked, QStringList{QStringLiteral("File changed, save file?")});
+        QCOMPARE(host_.loads, loads + loaded);
+        QCOMPARE(host_.file, loaded ? newer.toStdString() : before);
+        QCOMPARE(wash_.data.Records().front().name, std::string(loaded ? "Cycle 5" : "Cycle 3"));
     }
 
     // The block comes from another process: its text is bounded by the block and by 255 bytes

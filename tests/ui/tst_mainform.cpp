@@ -539,6 +539,7 @@ void MainFormTest::menusHoldTheirItems() {
         items("MenuMachine"),
         (QStringList{"&Configuration... (F5)", "&Board info...", "Prices...", "-",
                      "&Talk via front panel... (Ctrl+T)", "T&alk via RS-485 network... hidden"}));
+    QCOMPARE(items("MenuView"), (QStringList{"Cycle profile"}));
     QCOMPARE(items("MenuSetup"), (QStringList{"Program Options... (F10)"}));
     QCOMPARE(items("MenuHelp"), (QStringList{"Help... (F1)", "About..."}));
     QCOMPARE(items("MenuDebug"), (QStringList{"&Show debug screen (Ctrl+Alt+D)"}));
@@ -727,7 +728,7 @@ void MainFormTest::optionsReadAtCreationAndSavedOnClose() {
         names << QString::fromStdString(entry.name);
     QCOMPARE(names, (QStringList{"Com Port", "ShowCaption", "AdvancedMode", "WarnFileChanged",
                                  "WarnOverwriteFiles", "LastBinDir", "LastPriceDir", "LastPrintDir",
-                                 "LastWashdataDir"}));
+                                 "LastWashdataDir", "ProfileOpen"}));
     QCOMPARE(std::get<std::string>(store.written[0].value), std::string("/dev/ttyUSB0"));
 }
 

@@ -70,9 +70,9 @@ private slots:
         QVERIFY(!Find<QPushButton>(&form, "sbAdvancedMode")->isChecked());
         QVERIFY(Find<QPushButton>(&form, "sbWarnFileChanged")->isChecked());
         QVERIFY(Find<QPushButton>(&form, "sbWarnOverwriteFiles")->isChecked());
-        // A fresh account gets all nine values on the first save.
+        // A fresh account gets all ten values on the first save.
         QVERIFY(store.KeyExists());
-        QCOMPARE(QSettings("KVT", "KorvantaPlanner").allKeys().size(), 9);
+        QCOMPARE(QSettings("KVT", "KorvantaPlanner").allKeys().size(), 10);
         QCOMPARE(store.GetString("Com Port").value, std::string("COM1"));
         form.reject();
     }
@@ -140,6 +140,7 @@ private slots:
         BoxAnswers boxes{QMessageBox::Ok};
         Open(form);
         QTRY_COMPARE(boxes.Texts(), QStringList{QStringLiteral("Error writing options!")});
+        QCOMPARE(boxes.Titles(), QStringList{QStringLiteral("Korvanta Planner")});
         form.reject();
     }
 

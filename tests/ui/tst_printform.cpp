@@ -1,4 +1,6 @@
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QPrinter>
@@ -28,6 +30,7 @@ private:
     int optionSaves_ = 0;
     int chooserCalls_ = 0;
     QString chosenPath_; // what the save dialog answers; empty: the user cancels
+    QString pdfPath_;    // what the PDF save dialog answers; empty: the user cancels
 
     void Make(int selectedRow = 1) {
         TPrintForm::Inputs inputs;
@@ -39,6 +42,10 @@ private:
                 return false;
             remembered = chosenPath_.toStdString();
             return true;
+        };
+        inputs.choosePdf = [this](std::string &path) {
+            path = pdfPath_.toStdString();
+            return !pdfPath_.isEmpty();
         };
         inputs.saveOptions = [this] { ++optionSaves_; };
         form_ = std::make_unique<TPrintForm>(wash_, config_, options_, inputs);
@@ -73,6 +80,7 @@ private slots:
         options_ = ProgramOptions{};
         optionSaves_ = chooserCalls_ = 0;
         chosenPath_.clear();
+        pdfPath_.clear();
     }
     void cleanup() { form_.reset(); }
 
@@ -85,22 +93,23 @@ private slots:
         QCOMPARE(list->horizontalHeaderItem(0)->text(), QString("Cycle"));
         QCOMPARE(list->horizontalHeaderItem(1)->text(), QString("Title"));
         QCOMPARE(list->columnWidth(1), 150);
+        // Numbers and names show whole, without scrolling sideways.
+        QVERIFY(list->viewport()->width() >= list->columnWidth(0) + list->columnWidth(1));
         QCOMPARE(list->item(0, 0)->text(), QString("3"));
         QCOMPARE(list->item(1, 1)->text(), QString::fromUtf8("Whites 60°C"));
         QCOMPARE(list->item(2, 0)->text(), QString("12"));
         QVERIFY(!(list->item(0, 1)->flags() & Qt::ItemIsEditable));
         QVERIFY(Checked().isEmpty());
-        const char *captions[][2] = {{"sbCurrentCycle", "Current cycle"},
-                                     {"sbAllCycles", "All cycles"},
-                                     {"sbNoCycles", "No cycles"},
-                                     {"sbYesNo", "No"},
-                                     {"cbPrintToFile", "Print to file"},
-                                     {"BitBtn2", "Print Setup"},
-                                     {"BitBtnPrint", "Print"},
-                                     {"BitBtn1", "Cancel"}};
+        const char *captions[][2] = {
+            {"sbCurrentCycle", "Current cycle"}, {"sbAllCycles", "All cycles"},
+            {"sbNoCycles", "No cycles"},         {"sbYesNo", "No"},
+            {"cbPrintToFile", "Print to file"},  {"cbPrintProfiles", "Print profiles"},
+            {"BitBtn2", "Print Setup"},          {"BitBtnPrint", "Print"},
+            {"BitBtnSavePdf", "Save as PDF…"},   {"BitBtn1", "Cancel"}};
         for (const auto &caption : captions)
             QCOMPARE(Find<QAbstractButton>(caption[0])->text(), QString(caption[1]));
         QVERIFY(!Find<QCheckBox>("cbPrintToFile")->isChecked());
+        QVERIFY(!Find<QCheckBox>("cbPrintProfiles")->isChecked());
         QVERIFY(Find<QPushButton>("BitBtnPrint")->isDefault());
         Click("sbYesNo");
         QCOMPARE(Find<QAbstractButton>("sbYesNo")->text(), QString("Yes"));
@@ -136,6 +145,7 @@ private slots:
         chosenPath_ = Path("cycle.txt");
         Click("sbCurrentCycle");
         Find<QCheckBox>("cbPrintToFile")->setChecked(true);
+        Find<QCheckBox>("cbPrintProfiles")->setChecked(true); // the text file has no pictures
         Click("BitBtnPrint");
         QVERIFY(form_->isVisible());
         QCOMPARE(QString::fromStdString(options_.lastPrintDir), chosenPath_);
@@ -161,6 +171,37 @@ private slots:
         QVERIFY(form_->isVisible());
     }
 
+    // A report saved over an existing file keeps it as the ".bak" backup only once the report is
+    // in place; a save that fails leaves the file and the older backup as they were.
+    void reportKeepsTheBackupOnlyAfterASave_data() {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("saved") << false;
+        QTest::newRow("save fails") << true;
+    }
+    void reportKeepsTheBackupOnlyAfterASave() {
+        QFETCH(bool, readOnly);
+        QTemporaryDir dir;
+        chosenPath_ = dir.filePath("R.txt");
+        const QString backup = dir.filePath("R.bak");
+        for (const auto &[path, bytes] :
+             {std::pair{chosenPath_, "old report"}, std::pair{backup, "older backup"}}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        if (readOnly)
+            QFile::setPermissions(chosenPath_, QFile::ReadOwner | QFile::ReadGroup);
+        Make();
+        Click("sbAllCycles");
+        Find<QCheckBox>("cbPrintToFile")->setChecked(true);
+        BoxAnswers boxes{QMessageBox::Ok};
+        Click("BitBtnPrint");
+        QCOMPARE(boxes.Texts().size(), readOnly ? 1 : 0);
+        QCOMPARE(Read(backup), readOnly ? QByteArray("older backup") : QByteArray("old report"));
+        QCOMPARE(Read(chosenPath_).startsWith("Korvanta Planner v2.04"), !readOnly);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
     void printOnPaperMakesAPageEachAndCloses() {
         Make();
         const QString pdf = Path("report.pdf");
@@ -182,6 +223,42 @@ private slots:
         QCOMPARE(wash_.data.At(1).time, 15u);
     }
 
+    void savePdfWritesThePrintedReportAndStaysOpen() {
+        Make();
+        const QString pdf = Path("report.pdf");
+        const QString unwritable = Path("missing/report.pdf");
+        static const QRegularExpression page("/Type\\s*/Page[^s]");
+        struct Case {
+            QString path; // what the dialog answers
+            bool config, profiles;
+            int pages; // 0: no file
+            QStringList boxes;
+        } cases[] = {
+            {QString(), true, false, 0, {}}, // cancelled
+            {pdf, true, false, 4, {}},       // three cycles and the configuration
+            {pdf, false, false, 3, {}},      // an older PDF there is replaced
+            {pdf, true, true, 7, {}},        // a profile page after each cycle
+            {unwritable, false, false, 0, {"Unable to save " + unwritable}},
+        };
+        Click("sbAllCycles");
+        for (const Case &c : cases) {
+            pdfPath_ = c.path;
+            if (Find<QAbstractButton>("sbYesNo")->isChecked() != c.config)
+                Click("sbYesNo");
+            Find<QCheckBox>("cbPrintProfiles")->setChecked(c.profiles);
+            BoxAnswers boxes{QMessageBox::Ok};
+            Click("BitBtnSavePdf");
+            QCOMPARE(boxes.Texts(), c.boxes);
+            QVERIFY(form_->isVisible());
+            const QByteArray bytes = c.path.isEmpty() ? QByteArray() : Read(c.path);
+            QCOMPARE(QString::fromLatin1(bytes).count(page), c.pages);
+        }
+        QVERIFY(!QFile::exists(unwritable));
+        QVERIFY(QDir(dir_.path()).entryList({".saving-*"}, QDir::Files | QDir::Hidden).isEmpty());
+        QCOMPARE(optionSaves_, 0);
+        QCOMPARE(chooserCalls_, 0);
+    }
+
     void printerThatCannotStartIsReportedAndCloses() {
         Make();
         form_->Printer().setOutputFormat(QPrinter::PdfFormat);
@@ -198,14 +275,19 @@ private slots:
     void printSetupShowsThePrinterDialog() {
         Make();
         QString shown;
-        QTimer::singleShot(50, [&shown] {
+        QStringList confirm; // the dialog only stores the settings: its button says OK
+        QTimer::singleShot(50, [&shown, &confirm] {
             if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
                 shown = dialog->windowTitle();
+                for (auto *box : dialog->findChildren<QDialogButtonBox *>())
+                    if (QPushButton *ok = box->button(QDialogButtonBox::Ok); ok && ok->isVisible())
+                        confirm << ok->text();
                 dialog->reject();
             }
         });
         Click("BitBtn2");
         QCOMPARE(shown, QString("Print Setup"));
+        QCOMPARE(confirm, QStringList{"OK"});
         QVERIFY(form_->isVisible());
         QCOMPARE(optionSaves_, 0);
     }

@@ -10,8 +10,12 @@
 #include "KvtOutput.h"
 #include "platform/Cp1252.h"
 #include "platform/ReportDate.h"
+#include "print/PrintedReport.h"
+#include "print/ReportFile.h"
 #include "print/ReportTexts.h"
 #include "print/TextReport.h"
+#include "ui/ReportPdf.h"
+#include "ui/ReportProfiles.h"
 
 namespace korvanta {
 
@@ -48,8 +52,12 @@ std::vector<int> ChosenRows(const WashData &data, const std::optional<std::set<i
 int RunReport(const QStringList &args, const KvtReportOptions &options) {
     if (args.size() != 2)
         return PrintUsage("Wrong arguments for report");
-    if (options.output.isEmpty())
-        return PrintUsage("report: -o OUT is required");
+    if (options.output.isEmpty() && options.pdf.isEmpty())
+        return PrintUsage("report: -o OUT is required (or --pdf OUT.pdf)");
+    if (!options.output.isEmpty() && !options.pdf.isEmpty())
+        return PrintUsage("report: -o OUT and --pdf OUT.pdf exclude each other");
+    if (options.profiles && options.pdf.isEmpty())
+        return PrintUsage("report: --profiles needs --pdf OUT.pdf");
     std::optional<std::set<int>> numbers;
     if (options.cycles != "all") {
         numbers = CycleNumbers(options.cycles);
@@ -63,6 +71,7 @@ int RunReport(const QStringList &args, const KvtReportOptions &options) {
     std::set<int> found;
     request.rows = ChosenRows(file->data, numbers, found);
     request.includeConfig = options.config;
+    request.profiles = options.profiles;
     for (int number : numbers.value_or(std::set<int>{}))
         if (!found.count(number))
             return PrintFailure(
@@ -72,9 +81,18 @@ int RunReport(const QStringList &args, const KvtReportOptions &options) {
     request.fileName = ToCp1252(QString::fromStdString(FileNamePart(PathBytes(args[1]))));
     request.dateText = ReportDateText();
     WarningMarks marks;
-    const std::string bytes = TextReport(file->data, file->config, marks, request);
     UserMessage message;
-    if (!WriteTextReport(PathBytes(options.output), bytes, message))
+    if (!options.pdf.isEmpty()) {
+        const ReportOps build = [&](const ReportPage &page, const TextWidth &width) {
+            return PrintedReport(file->data, file->config, marks, request, page, width);
+        };
+        if (!SaveReportPdf(PathBytes(options.pdf), DefaultReportLayout(), build,
+                           ReportProfileDrawer(file->data, file->config), message))
+            return PrintFailure(message);
+        return kExitOk;
+    }
+    const std::string bytes = TextReport(file->data, file->config, marks, request);
+    if (!WriteReportFile(PathBytes(options.output), bytes, message))
         return PrintFailure(message);
     return kExitOk;
 }

@@ -1,12 +1,15 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QRegularExpression>
 
 #include <cstdio>
+#include <memory>
 
 #include "KvtEstimate.h"
 #include "KvtInspect.h"
 #include "KvtOutput.h"
+#include "KvtProfile.h"
 #include "KvtReport.h"
 #include "MachineCommands.h"
 #include "comm/BoardInfo.h"
@@ -25,6 +28,14 @@ const char kSynopsis[] =
     "  kvt estimate FILE --json      cycles, steps, times and warnings as JSON\n"
     "  kvt resave IN OUT             load IN and save it as OUT\n"
     "  kvt report FILE [--cycles all|N,N..] [--config] -o OUT\n"
+    "                                the text report\n"
+    "  kvt report FILE [--cycles all|N,N..] [--config] --pdf OUT.pdf [--profiles]\n"
+    "                                the printed report as a PDF (A4); --profiles\n"
+    "                                adds each cycle's profile on the page after it\n"
+    "  kvt profile FILE NUMBER --csv | --json | --svg OUT.svg\n"
+    "                                the course of cycle NUMBER through the tub:\n"
+    "                                time (s), step, level (cm or inch) and\n"
+    "                                temperature (C or F) at each point, or a picture\n"
     "  kvt [--port NAME] write-cycles FILE | read-cycles OUT | write-software BIN\n"
     "      | write-prices FILE | read-prices OUT | write-lifetest on|off | read-lifetest\n"
     "      | board-info\n"
@@ -50,7 +61,48 @@ struct Options {
     QCommandLineOption output{QStringList{"o", "output"}, "File to write.", "OUT"};
     QCommandLineOption to{"to", "Network addresses of the machines.", "A,B.."};
     QCommandLineOption heading{"heading", "Start the dump with the column headings."};
+    QCommandLineOption pdf{"pdf", "Write the printed report as a PDF file.", "OUT.pdf"};
+    QCommandLineOption csv{"csv", "Print the profile as comma-separated values."};
+    QCommandLineOption svg{"svg", "Draw the profile as an SVG picture.", "OUT.svg"};
+    QCommandLineOption profiles{"profiles", "Add each cycle's profile to the PDF report."};
+
+    void AddTo(QCommandLineParser &parser) const {
+        parser.addOptions({port, yes, retries, json, cycles, config, output, to, heading, pdf, csv,
+                           svg, profiles});
+    }
 };
+
+// Drawing a PDF needs fonts, and so a QGuiApplication. kvt never shows a window: it draws on
+// the offscreen platform, so a missing or unreachable display never stops it. Every other
+// command runs on a plain QCoreApplication and loads no window system at all.
+bool Draws(int argc, char *argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    const Options options;
+    options.AddTo(parser);
+    if (!parser.parse(arguments) || parser.positionalArguments().isEmpty())
+        return false;
+    const QString command = parser.positionalArguments().first();
+    return (command == "report" && parser.isSet(options.pdf)) ||
+           (command == "profile" && parser.isSet(options.svg));
+}
+
+// stderr carries the system's messages only: the window system's notes about the desktop
+// (a missing runtime folder and the like) are dropped, its errors still shown.
+void QtNotesDropped(QtMsgType type, const QMessageLogContext &, const QString &text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+}
+
+std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char *argv[]) {
+    if (!Draws(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QtNotesDropped);
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
 
 bool WholeNumber(const QString &text, int &value) {
     static const QRegularExpression digits("^[0-9]{1,9}$");
@@ -76,6 +128,23 @@ int RunMachine(const QCommandLineParser &parser, const Options &options, QString
     return RunMachineCommand(args, common);
 }
 
+int RunProfileCommand(const QCommandLineParser &parser, const Options &options,
+                      const QStringList &args) {
+    int number = 0;
+    if (!WholeNumber(args[2], number))
+        return PrintUsage("profile: NUMBER must be a cycle number");
+    const int formats =
+        parser.isSet(options.csv) + parser.isSet(options.json) + parser.isSet(options.svg);
+    if (formats != 1)
+        return PrintUsage("profile: give one of --csv, --json or --svg OUT.svg");
+    KvtProfileOptions profile;
+    profile.format = parser.isSet(options.csv)    ? ProfileFormat::Csv
+                     : parser.isSet(options.json) ? ProfileFormat::Json
+                                                  : ProfileFormat::Svg;
+    profile.svg = parser.value(options.svg);
+    return RunProfile(args[1], number, profile);
+}
+
 int RunFileCommand(const QCommandLineParser &parser, const Options &options,
                    const QStringList &args) {
     const QString command = args.first();
@@ -97,10 +166,14 @@ int RunFileCommand(const QCommandLineParser &parser, const Options &options,
     }
     if (command == "estimate" && Arity(args, 1))
         return PrintUsage("estimate: only --json output is offered");
+    if (command == "profile" && Arity(args, 2))
+        return RunProfileCommand(parser, options, args);
     if (command == "report")
         return RunReport(args, {parser.value(options.cycles), parser.isSet(options.config),
-                                parser.value(options.output)});
-    static const QStringList known = {"info", "list", "dump", "resave", "estimate", "steps"};
+                                parser.value(options.output), parser.value(options.pdf),
+                                parser.isSet(options.profiles)});
+    static const QStringList known = {"info",     "list",  "dump",   "resave",
+                                      "estimate", "steps", "profile"};
     if (known.contains(command))
         return PrintUsage("Wrong arguments for " + command);
     return PrintUsage("Unknown command: " + command);
@@ -109,7 +182,7 @@ int RunFileCommand(const QCommandLineParser &parser, const Options &options,
 } // namespace
 
 int main(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
     QCoreApplication::setApplicationName("kvt");
     QCoreApplication::setApplicationVersion(QString::fromStdString(PlannerVersionText()));
     QCommandLineParser parser;
@@ -117,8 +190,7 @@ int main(int argc, char *argv[]) {
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const Options options;
-    parser.addOptions({options.port, options.yes, options.retries, options.json, options.cycles,
-                       options.config, options.output, options.to, options.heading});
+    options.AddTo(parser);
     parser.addPositionalArgument("command", "The command and its arguments, see above.",
                                  "command [arguments]");
     if (!parser.parse(QCoreApplication::arguments()))

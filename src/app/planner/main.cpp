@@ -1,16 +1,21 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QMessageBox>
 #include <QStringList>
+#include <cstdio>
 #include <exception>
 #include <string>
 
 #include "comm/BoardInfo.h"
 #include "config/ConfigStore.h"
+#include "platform/Folders.h"
 #include "platform/QtSerialPort.h"
 #include "platform/SettingsOptionsStore.h"
 #include "ui/FileCommands.h"
+#include "ui/HelpDocument.h"
 #include "ui/OptionsPortDetector.h"
+#include "ui/ProgramBox.h"
 #include "ui/SingleInstance.h"
 #include "ui/TCommForm.h"
 #include "ui/TConfigForm.h"
@@ -65,14 +70,15 @@ int RunFirstCopy(SingleInstance &instance) {
     return 0;
 }
 
-// --help and --version are answered before any window or display is needed, and before the
-// single-instance hand-over, so they work on a terminal without a desktop. Returns -1 otherwise.
+// --help, --version and --help-file are answered before any window or display is needed, and
+// before the single-instance hand-over, so they work on a terminal without a desktop. Returns -1
+// otherwise.
 int AnswerHelpOrVersion(int argc, char *argv[]) {
     bool wanted = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         wanted = wanted || arg == "--help" || arg == "-h" || arg == "--help-all" ||
-                 arg == "--version" || arg == "-v";
+                 arg == "--version" || arg == "-v" || arg == "--help-file";
     }
     if (!wanted)
         return -1;
@@ -90,7 +96,19 @@ int AnswerHelpOrVersion(int argc, char *argv[]) {
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("A wash data file (.kvt) to open."),
                                  QStringLiteral("[FILE]"));
-    parser.process(app); // prints the answer and exits
+    const QCommandLineOption helpFile(
+        QStringLiteral("help-file"),
+        QStringLiteral("Print the path of the instructions document that Help (F1) opens, and "
+                       "end (status 1 when it is missing)."));
+    parser.addOption(helpFile);
+    parser.process(app); // answers --help and --version itself and exits
+    const HelpDocument help = FindHelpDocument(QString::fromStdString(FindKnownFolders().data),
+                                               QCoreApplication::applicationDirPath());
+    if (!help.exists) {
+        std::fprintf(stderr, "The help file: %s does not exist!\n", qPrintable(help.path));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(help.path));
     return 0;
 }
 
@@ -101,9 +119,13 @@ int main(int argc, char *argv[]) {
         return answered;
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("KVT"));
+    // The name keys the stored options. No display name is set: the desktop would add it to
+    // every window title; the message boxes are given the program's name themselves.
     QCoreApplication::setApplicationName(QStringLiteral("KorvantaPlanner"));
-    // Title of the message boxes; the name above keeps the options' storage key.
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Korvanta Planner"));
+    // The desktop entry and icon installed with the program: the desktop (and Wayland) match
+    // the windows to the menu entry, and the window shows the program's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("korvanta-planner"));
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("korvanta-planner")));
 
     SingleInstance instance;
     if (!instance.BecomeFirstCopy())
@@ -112,8 +134,8 @@ int main(int argc, char *argv[]) {
         return RunFirstCopy(instance);
     } catch (const std::exception &error) {
         // An error that escapes start-up is shown in the standard error box.
-        QMessageBox::critical(nullptr, QStringLiteral("Korvanta Planner"),
-                              QString::fromLocal8Bit(error.what()));
+        ShowProgramBox(nullptr, QMessageBox::Critical, QString::fromLocal8Bit(error.what()),
+                       QMessageBox::Ok);
     }
     return 0;
 }

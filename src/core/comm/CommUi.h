@@ -41,6 +41,12 @@ public:
     virtual Answer Ask(const std::string &text, BoxIcon icon, BoxButtons buttons) = 0;
     // The chosen path, or empty when the user chose none.
     virtual std::string ChooseFile(const FileRequest &request) = 0;
+    // Where a file chosen for saving keeps the content it replaces, or empty for nowhere. The
+    // save that follows keeps it there only once the new content is safely in place.
+    virtual std::string BackupOf(const std::string &chosen) {
+        (void)chosen;
+        return {};
+    }
 
     void Warn(const std::string &text) { Ask(text, BoxIcon::Warning, BoxButtons::Ok); }
     void Inform(const std::string &text) { Ask(text, BoxIcon::None, BoxButtons::Ok); }

@@ -89,7 +89,7 @@ bool SaveReadWords(CommUi &ui, const PriceWords &words) {
     const std::string path = ui.ChooseFile(kPricesSaveRequest);
     if (path.empty())
         return true;
-    const std::string error = SavePricesFile(path, words);
+    const std::string error = SavePricesFile(path, words, ui.BackupOf(path));
     if (error.empty())
         return true;
     ui.Ask(error, BoxIcon::Error, BoxButtons::Ok);

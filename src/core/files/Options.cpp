@@ -49,6 +49,8 @@ ProgramOptions ReadOptions(const OptionsStore &store) {
     const StringOption port = store.GetString(kComPort);
     if (port.status == OptionStatus::Ok && !port.value.empty())
         options.portName = port.value;
+    const IntegerOption profile = store.GetInteger(kProfileOpen);
+    options.profileOpen = profile.status == OptionStatus::Ok && profile.value != 0;
     if (!ReadSwitches(store, options))
         return options;
     ReadPath(store, kLastBinDir, options.lastBinDir);
@@ -70,6 +72,7 @@ SaveOptionsResult SaveOptions(OptionsStore &store, const ProgramOptions &options
         {kLastPriceDir, options.lastPriceDir},
         {kLastPrintDir, options.lastPrintDir},
         {kLastWashdataDir, options.lastWashdataPath},
+        {kProfileOpen, options.profileOpen ? 1 : 0},
     };
     if (store.Write(entries))
         return {};

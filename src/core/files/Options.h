@@ -19,13 +19,15 @@ constexpr const char *kLastPriceDir = "LastPriceDir";
 constexpr const char *kLastPrintDir = "LastPrintDir";
 constexpr const char *kLastWashdataDir = "LastWashdataDir";
 constexpr const char *kEnableDebug = "EnableDebug";
+constexpr const char *kProfileOpen = "ProfileOpen";
 } // namespace option_names
 
 constexpr const char *kErrorWritingOptions = "Error writing options!";
 
 // Defaults first, then what the store holds. The four switches are read in a fixed order and
 // the first one that is missing or not an integer ends the reading: it, the switches after it,
-// the remembered paths and the debug code all keep their defaults.
+// the remembered paths and the debug code all keep their defaults. "ProfileOpen" came later
+// and is read on its own: missing or not an integer, the profile starts closed.
 ProgramOptions ReadOptions(const OptionsStore &store);
 
 struct SaveOptionsResult {

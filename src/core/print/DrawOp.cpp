@@ -25,6 +25,9 @@ std::string DrawOpText(const DrawOp &op) {
         return "right" + Numbers({op.x, op.y}) + " " + op.text;
     case DrawKind::Line:
         return "line" + Numbers({op.x, op.y, op.x2, op.y2, op.size});
+    case DrawKind::Profile:
+        return "profile" + Numbers({op.x, op.y, op.x2, op.y2}) + " cycle " +
+               std::to_string(op.cycleStart);
     }
     return "";
 }

@@ -14,6 +14,7 @@ struct ReportRequest {
     bool includeConfig = false; // "Print configuration:" Yes
     std::string fileName;       // name part of the current file (may be empty)
     std::string dateText;       // now, formatted with kReportDatePattern (Windows-1252)
+    bool profiles = false;      // each printed cycle's profile on a page after the cycle
 };
 
 } // namespace korvanta

@@ -30,12 +30,28 @@ int ReportSheet::ColumnRight(int line) const {
     return InRightColumn(line) ? width_ - margin_ : width_ / 2;
 }
 
-void ReportSheet::Font(int divisor, bool bold) {
+int ReportSheet::Points(int divisor) const {
     const long long scaled = static_cast<long long>(height_) * kReferenceDpi / dpi_;
+    return static_cast<int>(scaled / divisor);
+}
+
+void ReportSheet::Font(int divisor, bool bold) {
     DrawOp op;
     op.kind = DrawKind::Font;
-    op.size = static_cast<int>(scaled / divisor);
+    op.size = Points(divisor);
     op.bold = bold;
+    ops_.push_back(op);
+}
+
+int ReportSheet::RowPoints() const {
+    return Points(kRegularDivisor);
+}
+
+void ReportSheet::BoldAt(int points) {
+    DrawOp op;
+    op.kind = DrawKind::Font;
+    op.size = points;
+    op.bold = true;
     ops_.push_back(op);
 }
 
@@ -53,6 +69,12 @@ void ReportSheet::Text(int x, const std::string &text) {
 
 void ReportSheet::TextRight(int xRight, const std::string &text) {
     ops_.push_back(DrawOp{DrawKind::TextRight, xRight, DrawY(line_), 0, 0, 0, false, text});
+}
+
+void ReportSheet::Profile(std::size_t cycleStart, int x, int y, int x2, int y2) {
+    DrawOp op{DrawKind::Profile, x, y, x2, y2, 0, false, {}};
+    op.cycleStart = cycleStart;
+    ops_.push_back(op);
 }
 
 void ReportSheet::Rule(int x, int y, int x2, int y2, int pen) {
@@ -96,9 +118,8 @@ void ReportSheet::RowFrame(RowKind kind) {
         Rule(c + width_ / 25, y0, c + width_ / 25, y1, thin_);
         Rule(e - width_ / 15, y0, e - width_ / 15, y1, thin_);
     }
-    if (heading || line_ == kFirstRightLine || openColumn_)
+    if (heading || line_ == kFirstRightLine)
         Rule(c, y0, e, y0, thick_);
-    openColumn_ = false;
 }
 
 void ReportSheet::ClosingFrame(int line) {

@@ -24,6 +24,8 @@ public:
     enum class RowKind { Heading, Step };
 
     int Width() const { return width_; }
+    int Height() const { return height_; }
+    int LineHeight() const { return lineHeight_; }
     int Margin() const { return margin_; }
     int Line() const { return line_; }
 
@@ -34,8 +36,13 @@ public:
 
     void Regular();
     void Bold();
+    // The size of the table's texts in points, and a bold font of any size.
+    int RowPoints() const;
+    void BoldAt(int points);
     void Text(int x, const std::string &text);
     void TextRight(int xRight, const std::string &text);
+    // The profile of the cycle whose CycleStart is at record cycleStart, in the rectangle.
+    void Profile(std::size_t cycleStart, int x, int y, int x2, int y2);
 
     // From the second page on, a new page starts with the line counter at 1.
     void StartPage();
@@ -56,12 +63,11 @@ public:
     void NextLine() { ++line_; }
     // True when the right column is full as well.
     bool PageFull() const { return line_ > kLastRightLine; }
-    // The next row opens a column: it gets a thick top rule.
-    void OpenColumn() { openColumn_ = true; }
 
     std::vector<DrawOp> TakeOps() { return std::move(ops_); }
 
 private:
+    int Points(int divisor) const;
     void Font(int divisor, bool bold);
     void Rule(int x, int y, int x2, int y2, int pen);
 
@@ -74,7 +80,6 @@ private:
     int thin_;
     int line_ = 1;
     int page_ = 1;
-    bool openColumn_ = false;
     std::vector<DrawOp> ops_;
 };
 

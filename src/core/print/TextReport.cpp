@@ -1,11 +1,5 @@
 #include "print/TextReport.h"
 
-#include <cstdint>
-#include <filesystem>
-#include <vector>
-
-#include "files/ReplaceFile.h"
-
 #include "print/ConfigSection.h"
 #include "print/ReportCycle.h"
 #include "print/ReportTexts.h"
@@ -42,14 +36,6 @@ std::string TextReport(WashData &data, const MachineConfig &config, WarningMarks
         for (const ConfigLine &line : ConfigSectionLines(config))
             out += ConfigLineText(line) + kLineEnd;
     return out;
-}
-
-bool WriteTextReport(const std::string &path, const std::string &bytes, UserMessage &message) {
-    message = ErrorMessage("Unable to save " + path);
-    if (!ReplaceFile(std::filesystem::path(path), std::vector<uint8_t>(bytes.begin(), bytes.end())))
-        return false;
-    message = {};
-    return true;
 }
 
 } // namespace korvanta

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "config/MachineConfig.h"
-#include "model/UserMessage.h"
 #include "model/WarningMarks.h"
 #include "model/WashData.h"
 #include "print/ReportRequest.h"
@@ -14,9 +13,5 @@ namespace korvanta {
 // with CR LF line ends. Every chosen cycle is estimated again, so Time and marks are renewed.
 std::string TextReport(WashData &data, const MachineConfig &config, WarningMarks &marks,
                        const ReportRequest &request);
-
-// Writes the report bytes to path, replacing a previous file in one step. On failure the message
-// is "Unable to save " + path and a previous file stays as it was.
-bool WriteTextReport(const std::string &path, const std::string &bytes, UserMessage &message);
 
 } // namespace korvanta
