@@ -52,8 +52,9 @@ bench: configure
 # libFuzzer targets with AddressSanitizer and UndefinedBehaviorSanitizer; each runs
 # FUZZ_SECONDS from its seed corpus (new inputs it finds go to build-fuzz/corpus/).
 # The inputs are bounded by what each reader can take in (a prices file is 36 bytes, the
-# hand-over block 256, an options file a few hundred); a run allocates far less than the 16 MB of freed memory ASan keeps
-# poisoned, so a use after free is still caught while freed pages are reused.
+# hand-over block 256, an options file a few hundred); a run allocates far less than the 16 MB
+# of freed memory ASan keeps poisoned, so a use after free is still caught while freed pages
+# are reused.
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = washdata prices firmware frontpanel_reply network_reply handover report settings
