@@ -1,5 +1,7 @@
 #include "ui/SingleInstance.h"
 
+#include "files/HandOverText.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -8,7 +10,6 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
-#include <cstring>
 
 #include "ui/ProgramBox.h"
 
@@ -20,7 +21,6 @@ namespace korvanta {
 
 namespace {
 
-constexpr int kMaxTextBytes = kHandOverBlockSize - 1;
 constexpr int kConnectAttempts = 5;
 constexpr int kConnectWaitMs = 400;
 constexpr int kWriteWaitMs = 1000;
@@ -101,24 +101,14 @@ QString InstanceScope::BlockKey() const {
 }
 
 QString HandOverText(const char *block, int size) {
-    const int limit = std::min(size, kMaxTextBytes);
-    if (!block || limit <= 0)
-        return {};
-    const void *zero = std::memchr(block, 0, static_cast<std::size_t>(limit));
-    const int length = zero ? static_cast<int>(static_cast<const char *>(zero) - block) : limit;
-    return QString::fromUtf8(block, length);
+    const std::string_view bytes = ReadHandOverBytes(block, size > 0 ? std::size_t(size) : 0);
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 void WriteHandOverText(char *block, int size, const QString &text) {
-    if (!block || size <= 0)
-        return;
-    QByteArray bytes = text.toUtf8();
-    int length = std::min<int>(bytes.size(), std::min(size - 1, kMaxTextBytes));
-    // Never end inside a character: step back over UTF-8 continuation bytes.
-    while (length > 0 && length < bytes.size() && (bytes[length] & 0xC0) == 0x80)
-        --length;
-    std::memcpy(block, bytes.constData(), static_cast<std::size_t>(length));
-    std::memset(block + length, 0, static_cast<std::size_t>(size - length));
+    const QByteArray bytes = text.toUtf8();
+    WriteHandOverBytes(block, size > 0 ? std::size_t(size) : 0,
+                       std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
 SingleInstance::SingleInstance(const InstanceScope &scope, QObject *parent)

@@ -164,8 +164,15 @@ TEST(CommNetworkScan, ListsAnsweringMachinesInAddressOrder) {
 
 TEST(CommNetworkScan, TypesOutsideTheTableAreUnknown) {
     for (const char *type : {"FF", "1C", "zz"}) {
-        MemoryPort port([&](const uint8_t *d, std::size_t) {
-            return d[2] == '1' ? Reply(1, std::string(type) + "12N") : Bytes{};
+        // Frames go out a byte at a time: the address is looked at once the NUL arrived.
+        Bytes pending;
+        MemoryPort port([&](const uint8_t *d, std::size_t n) {
+            pending.insert(pending.end(), d, d + n);
+            if (pending.empty() || pending.back() != 0)
+                return Bytes{};
+            const bool toOne = pending.size() > 2 && pending[2] == '1';
+            pending.clear();
+            return toOne ? Reply(1, std::string(type) + "12N") : Bytes{};
         });
         ScriptedUi ui;
         NetworkState state;

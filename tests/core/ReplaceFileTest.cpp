@@ -2,8 +2,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 
+#include "files/FileOptionsStore.h"
+#include "files/Opensavewashdata.h"
+#include "files/Options.h"
 #include "files/ReplaceFile.h"
 #include "prices/PricesFile.h"
 #include "support/SimBench.h"
@@ -51,6 +55,8 @@ public:
     bool SyncFolder(const std::string &folder) override {
         return !Fails(Op::SyncFolder) && real_.SyncFolder(folder);
     }
+    // True once the chosen call has come (and failed).
+    bool Fired() const { return calls_ >= nth_; }
 
 private:
     bool Fails(Op op) { return op == op_ && ++calls_ == nth_; }
@@ -196,4 +202,68 @@ TEST(ReplaceFile, ThePricesFileIsReplacedOrLeftAsItWas) {
     EXPECT_EQ(SavePricesFile(file, DefaultPriceWords()), "");
     EXPECT_EQ(folder.Read("P.kvtprices"), EncodePricesFile(DefaultPriceWords()));
     EXPECT_EQ(Names(folder).size(), 1u);
+}
+
+// Every kind of file the program saves, with its n-th write, flush or rename failing, for
+// every n until the save gets through: a failed save is reported, never success, and the
+// previous file and its backup stay byte for byte; no temporary file is left. A lost folder
+// flush comes after the new content took the file's place: it is reported, and the previous
+// content is then in the backup where the kind keeps one.
+TEST(ReplaceFile, EveryFailingStepOfEverySaveKeepsThePreviousFile) {
+    using Saver =
+        std::function<bool(const std::string &file, const std::string &backup, FileLayer &files)>;
+    const struct {
+        const char *file;
+        const char *backup; // empty: the kind keeps none
+        Saver save;
+    } kinds[] = {
+        {"A.kvt", "A.bak",
+         [](const std::string &file, const std::string &backup, FileLayer &files) {
+             WashData data;
+             MachineConfig config;
+             return SaveWashData(file, data, config, SaveContext{}, backup, files).ok;
+         }},
+        {"P.kvtprices", "P.bak",
+         [](const std::string &file, const std::string &backup, FileLayer &files) {
+             return SavePricesFile(file, DefaultPriceWords(), backup, files).empty();
+         }},
+        {"KorvantaPlanner.conf", "",
+         [](const std::string &file, const std::string &, FileLayer &files) {
+             FileOptionsStore store(file, files);
+             const SaveOptionsResult saved = SaveOptions(store, ProgramOptions{});
+             return saved.ok && saved.message.empty();
+         }},
+    };
+    const std::string previous = "[General]\nCom%20Port=COM7\nOther=kept\n";
+    for (const auto &kind : kinds) {
+        for (const Op op : {Op::Write, Op::Sync, Op::Rename, Op::SyncFolder}) {
+            for (int n = 1;; ++n) {
+                SCOPED_TRACE(std::string(kind.file) + " op " +
+                             std::to_string(static_cast<int>(op)) + " call " + std::to_string(n));
+                ASSERT_LT(n, 10);
+                TempFolder folder;
+                const bool hasBackup = *kind.backup != 0;
+                folder.Write(kind.file, Bytes(previous));
+                if (hasBackup)
+                    folder.Write(kind.backup, Bytes("older"));
+                FaultyFiles files(op, n);
+                const bool saved = kind.save(folder.File(kind.file),
+                                             hasBackup ? folder.File(kind.backup) : "", files);
+                std::set<std::string> names{kind.file};
+                if (hasBackup)
+                    names.insert(kind.backup);
+                EXPECT_EQ(Names(folder), names);
+                if (!files.Fired()) {
+                    EXPECT_TRUE(saved);
+                    break;
+                }
+                EXPECT_FALSE(saved);
+                const bool replaced = op == Op::SyncFolder && Text(folder, kind.file) != previous;
+                EXPECT_EQ(Text(folder, kind.file), replaced ? Text(folder, kind.file) : previous);
+                if (hasBackup) {
+                    EXPECT_EQ(Text(folder, kind.backup), replaced ? previous : "older");
+                }
+            }
+        }
+    }
 }

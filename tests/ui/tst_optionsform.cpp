@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "BoxAnswers.h"
+#include "files/FileOptionsStore.h"
 #include "files/Options.h"
 #include "platform/SettingsOptionsStore.h"
 #include "ui/TOptionsForm.h"
@@ -174,6 +175,40 @@ private slots:
         const ProgramOptions options = ReadOptions(store);
         QCOMPARE(options.portName, std::string("COM4"));
         QVERIFY(options.showCaption);
+    }
+
+    // The options file is the settings file of earlier versions: a value written by either
+    // side reads back the same on the other, and both write the same bytes.
+    void settingsFileWrittenAsBefore() {
+        const QString texts[] = {QStringLiteral("COM1"),
+                                 QStringLiteral("/home/anna/My Files/W\u00e4sche \u20ac.kvt"),
+                                 QStringLiteral("/data/a,b;c=d.kvt"),
+                                 QStringLiteral(" spaces around "),
+                                 QStringLiteral("@home"),
+                                 QStringLiteral("quote\" back\\slash C:\\x"),
+                                 QStringLiteral("tab\there\x01"
+                                                "1"),
+                                 QString(),
+                                 QStringLiteral("smile \U0001F600")};
+        int n = 0;
+        for (const QString &text : texts) {
+            const QString byQt = root_.filePath(QString("qt-%1.conf").arg(++n));
+            QSettings(byQt, QSettings::IniFormat).setValue("Com Port", text);
+            QCOMPARE(QString::fromStdString(
+                         FileOptionsStore(byQt.toStdString()).GetString("Com Port").value),
+                     text);
+            const QString byUs = root_.filePath(QString("us-%1.conf").arg(n));
+            QVERIFY(FileOptionsStore(byUs.toStdString()).Write({{"Com Port", text.toStdString()}}));
+            QCOMPARE(QSettings(byUs, QSettings::IniFormat).value("Com Port").toString(), text);
+            QFile a(byQt), b(byUs);
+            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+            QCOMPARE(b.readAll(), a.readAll());
+        }
+        // Older versions wrote characters outside ASCII as escapes.
+        const QString folder = FreshSettingsFolder();
+        WriteSettingsFile(folder, "[General]\nCom%20Port=W\\xe4sche \\x20ac\n");
+        QCOMPARE(SettingsOptionsStore().GetString("Com Port").value,
+                 std::string("W\xC3\xA4sche \xE2\x82\xAC"));
     }
 };
 

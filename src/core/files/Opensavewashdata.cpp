@@ -325,10 +325,10 @@ FileImage WriteWashData(WashData &data, MachineConfig &config, const SaveContext
 }
 
 SaveResult SaveWashData(const std::string &path, WashData &data, MachineConfig &config,
-                        const SaveContext &context, const std::string &backup) {
+                        const SaveContext &context, const std::string &backup, FileLayer &files) {
     MachineConfig stamped = Stamped(config, context);
     const ReplaceOptions options{backup.empty() ? std::filesystem::path() : PathOf(backup)};
-    if (!ReplaceFile(PathOf(path), Encode(data, stamped), options))
+    if (!ReplaceFile(PathOf(path), Encode(data, stamped), options, files))
         return SaveResult{false, ErrorMessage("Unable to save " + path)};
     config = std::move(stamped);
     CorrectFillCodes(data, config.machineType);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "config/MachineConfig.h"
+#include "files/FileLayer.h"
 #include "files/SaveStamp.h"
 #include "model/UserMessage.h"
 #include "model/WashData.h"
@@ -58,7 +59,8 @@ FileImage WriteWashData(WashData &data, MachineConfig &config, const SaveContext
 // one is named; on failure ("Unable to save " + path) nothing in memory changes and the previous
 // file and backup stay as they were.
 SaveResult SaveWashData(const std::string &path, WashData &data, MachineConfig &config,
-                        const SaveContext &context, const std::string &backup = {});
+                        const SaveContext &context, const std::string &backup = {},
+                        FileLayer &files = RealFiles());
 
 // Code1 of a Fill step as the machine type allows it: a compartment machine needs bit 4 (16)
 // or bit 7 (128) set and gets bit 4 when neither is; any other machine has both cleared.

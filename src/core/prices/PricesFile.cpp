@@ -53,8 +53,8 @@ PricesLoad LoadPricesFile(const std::string &path) {
 }
 
 std::string SavePricesFile(const std::string &path, const PriceWords &words,
-                           const std::string &backup) {
-    if (!ReplaceFile(std::filesystem::path(path), EncodePricesFile(words), {backup}))
+                           const std::string &backup, FileLayer &files) {
+    if (!ReplaceFile(std::filesystem::path(path), EncodePricesFile(words), {backup}, files))
         return "Unable to save " + path;
     return {};
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/FileLayer.h"
 #include "prices/PriceWords.h"
 
 namespace korvanta {
@@ -33,6 +34,6 @@ PricesLoad LoadPricesFile(const std::string &path);
 // Writes the words, keeping a previous file as backup when one is named; the error box text
 // ("Unable to save " + path) when that fails, else empty.
 std::string SavePricesFile(const std::string &path, const PriceWords &words,
-                           const std::string &backup = {});
+                           const std::string &backup = {}, FileLayer &files = RealFiles());
 
 } // namespace korvanta
