@@ -1,8 +1,10 @@
 // The report builders on whatever the wash data reader accepts: the printed report's draw
 // operations and the text report, for a few pages and choices of cycles. The first input byte
-// chooses the page, the configuration page and the cycles; the rest is the .kvt file. On a real
+// chooses the page, the configuration page, the cycles and the profile pages; the rest is the
+// .kvt file. On a real
 // page nothing may be drawn outside it, and building a report twice gives the same result (the
 // estimate it runs renews times and marks, it must not drift).
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -60,6 +62,7 @@ bool OnPage(const DrawOp &op, const ReportPage &page) {
     case DrawKind::TextRight:
         return inside(op.x, op.y);
     case DrawKind::Line:
+    case DrawKind::Profile:
         return inside(op.x, op.y) && inside(op.x2, op.y2);
     default:
         return true;
@@ -84,14 +87,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, std::size_t size) {
     request.rows = ChosenRows((choice >> 3) & 0x03, data.CycleCount());
     request.fileName = (choice & 0x20) ? std::string(300, 'W') : "Week \xB0.kvt";
     request.dateText = "Thursday, 10 December 2026";
+    request.profiles = (choice & 0x40) != 0;
+    // A proportional font of about half an em a character, wider in bold.
+    const TextWidth width = [dpi = page.page.dpi](const std::string &text, int points, bool bold) {
+        return static_cast<int>(text.size()) * points * (bold ? 11 : 10) * std::max(dpi, 1) / 1440;
+    };
 
     WarningMarks marks;
-    const std::vector<DrawOp> ops = PrintedReport(data, config, marks, request, page.page);
+    const std::vector<DrawOp> ops = PrintedReport(data, config, marks, request, page.page, width);
     if (page.real)
         for (const DrawOp &op : ops)
             if (!OnPage(op, page.page))
                 std::abort(); // drawn off the page
-    if (PrintedReport(data, config, marks, request, page.page) != ops)
+    if (PrintedReport(data, config, marks, request, page.page, width) != ops)
         std::abort(); // a second build differs
 
     const std::string text = TextReport(data, config, marks, request);
