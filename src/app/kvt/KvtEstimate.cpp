@@ -45,13 +45,6 @@ CycleWalk Estimate(LoadedFile &file, WarningMarks &marks, std::size_t start) {
     return walk;
 }
 
-std::optional<std::size_t> CycleNumbered(const WashData &data, int number) {
-    for (std::size_t i = 0; i < data.Size(); ++i)
-        if (data.At(i).type == RecordType::CycleStart && data.At(i).Code(1) == number)
-            return i;
-    return std::nullopt;
-}
-
 std::string CodesJson(const WashRecord &record) {
     std::string codes = "[";
     if (record.type != RecordType::CycleStart)
@@ -114,7 +107,7 @@ int RunSteps(const QString &path, int number) {
         return kExitFailed;
     const auto start = CycleNumbered(file->data, number);
     if (!start)
-        return PrintFailure(ErrorMessage("Cycle " + std::to_string(number) + " not found!"));
+        return kExitFailed;
     WarningMarks marks;
     const CycleWalk walk = Estimate(*file, marks, *start);
     for (std::size_t p = 1; p <= walk.steps.size(); ++p) {

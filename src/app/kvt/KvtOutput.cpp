@@ -40,4 +40,12 @@ std::optional<LoadedFile> LoadForCommand(const QString &path) {
     return file;
 }
 
+std::optional<std::size_t> CycleNumbered(const WashData &data, int number) {
+    for (std::size_t i = 0; i < data.Size(); ++i)
+        if (data.At(i).type == RecordType::CycleStart && data.At(i).Code(1) == number)
+            return i;
+    PrintFailure(ErrorMessage("Cycle " + std::to_string(number) + " not found!"));
+    return std::nullopt;
+}
+
 } // namespace korvanta

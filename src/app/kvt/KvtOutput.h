@@ -36,4 +36,8 @@ struct LoadedFile {
 // Loads a file as the editor does at start-up; prints the reader's message when it fails.
 std::optional<LoadedFile> LoadForCommand(const QString &path);
 
+// The position of the CycleStart of cycle number; prints "Cycle N not found!" when the data
+// has no such cycle.
+std::optional<std::size_t> CycleNumbered(const WashData &data, int number);
+
 } // namespace korvanta

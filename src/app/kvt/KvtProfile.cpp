@@ -46,13 +46,6 @@ std::string Decimal(double value) {
     return text;
 }
 
-std::optional<std::size_t> CycleNumbered(const WashData &data, int number) {
-    for (int k = 1; const auto index = data.CycleStartIndex(k); ++k)
-        if (data.At(*index).Code(1) == number)
-            return index;
-    return std::nullopt;
-}
-
 void PrintCsv(const CycleCourse &course, const ProfileUnits &units) {
     PrintLine(std::string("seconds,step,level_") + units.LevelUnit() + ",temperature_" +
               units.TemperatureUnit());
@@ -124,7 +117,7 @@ int RunProfile(const QString &path, int number, const KvtProfileOptions &options
         return kExitFailed;
     const auto start = CycleNumbered(file->data, number);
     if (!start)
-        return PrintFailure(ErrorMessage("Cycle " + std::to_string(number) + " not found!"));
+        return kExitFailed;
     WarningMarks marks;
     std::string remark;
     CycleCourse course;
